@@ -1,0 +1,21 @@
+# Installs the Debian packages a build needs, if any is missing. Sourced by
+# the launch and test scripts; uses sudo when not run as root.
+orvanta_ensure_packages() {
+    local wanted=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 "$@")
+    local missing=()
+    local package
+    for package in "${wanted[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing missing Debian packages: ${missing[*]}"
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        as_root=(sudo)
+    fi
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,21 @@
+// main() for GUI tests: offscreen unless a platform is chosen, and the C
+// locale so that numbers use a decimal point whatever the machine says.
+#pragma once
+
+#include <QApplication>
+#include <QLocale>
+#include <QTest>
+
+#define ORVANTA_GUI_TEST_MAIN(TestClass)                                                                               \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                                                          \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        }                                                                                                              \
+        qputenv("LC_ALL", "C");                                                                                        \
+        QApplication app(argc, argv);                                                                                  \
+        QLocale::setDefault(QLocale::c());                                                                             \
+        TestClass test;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

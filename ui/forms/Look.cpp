@@ -1,0 +1,142 @@
+#include "Look.h"
+
+#include <QPainter>
+#include <QFontMetrics>
+
+namespace orvanta::forms {
+
+namespace {
+
+QColor resolve(const QWidget& widget, const ColorRef& color)
+{
+    if (const auto* fixed = std::get_if<QColor>(&color)) {
+        return *fixed;
+    }
+    return widget.palette().color(std::get<QPalette::ColorRole>(color));
+}
+
+} // namespace
+
+QFont formFont(const FontSpec& spec)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+namespace {
+
+// Greedy word wrap in which blanks keep their width: a run of blanks that
+// reaches the edge ends the line, a word that does not fit starts the next.
+QStringList wrapKeepingBlanks(const QString& text, const QFontMetrics& metrics, int width)
+{
+    QStringList lines;
+    QString line;
+    qsizetype position = 0;
+    while (position < text.size()) {
+        const bool blank = text.at(position) == QLatin1Char(' ');
+        qsizetype end = position;
+        while (end < text.size() && (text.at(end) == QLatin1Char(' ')) == blank) {
+            ++end;
+        }
+        const QString token = text.mid(position, end - position);
+        position = end;
+        const bool fits = metrics.horizontalAdvance(line + token) <= width;
+        if (blank) {
+            if (fits) {
+                line += token;
+            } else {
+                lines << line;
+                line.clear();
+            }
+        } else if (fits || line.isEmpty()) {
+            line += token;
+        } else {
+            while (line.endsWith(QLatin1Char(' '))) {
+                line.chop(1);
+            }
+            lines << line;
+            line = token;
+        }
+    }
+    lines << line;
+    return lines;
+}
+
+} // namespace
+
+void Caption::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event); // background and border only
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, foregroundRole()));
+    const QRect area = contentsRect();
+    const QFontMetrics metrics(font());
+    const QStringList lines = wordWrap() ? wrapKeepingBlanks(text(), metrics, area.width()) : QStringList{text()};
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    int top = area.top();
+    for (const QString& line : lines) {
+        painter.drawText(QRect(area.left(), top, area.width(), metrics.height()), horizontal | Qt::AlignTop, line);
+        top += metrics.lineSpacing();
+    }
+}
+
+void setBackground(QWidget& widget, const ColorRef& color)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, resolve(widget, color));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+QLabel* makeLabel(QWidget& parent, const QString& name, const QString& caption, const QRect& geometry,
+                  const LabelLook& look)
+{
+    auto* label = new Caption(caption, &parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    // Captions sit at the top of their box, as the forms were drawn.
+    label->setAlignment(look.alignment | Qt::AlignTop);
+    label->setMargin(0);
+    label->setIndent(0);
+    if (look.font) {
+        label->setFont(formFont(*look.font));
+    }
+    if (look.background) {
+        setBackground(*label, *look.background);
+    }
+    if (look.text) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, resolve(*label, *look.text));
+        label->setPalette(palette);
+    }
+    if (look.border) {
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setLineWidth(1);
+    }
+    return label;
+}
+
+QWidget* makeLine(QWidget& parent, const QString& name, QPoint from, QPoint to, int width)
+{
+    auto* line = new QWidget(&parent);
+    line->setObjectName(name);
+    const int half = width / 2;
+    const QRect span = QRect(from, to).normalized();
+    line->setGeometry(span.left() - half, span.top() - half, span.width() - 1 + width, span.height() - 1 + width);
+    setBackground(*line, QColor(Qt::black));
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return line;
+}
+
+} // namespace orvanta::forms

@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "FrmPitch.h"
+#include "PitchHandlers.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -12,6 +13,7 @@ namespace orvanta {
 
 Application::Application()
     : m_calculator(std::make_unique<FrmPitch>())
+    , m_calculatorHandlers(std::make_unique<PitchHandlers>(*m_calculator))
 {
     QObject::connect(m_calculator.get(), &forms::FormWindow::programEndRequested, [this] { endProgram(); });
 }

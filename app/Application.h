@@ -6,6 +6,7 @@
 namespace orvanta {
 
 class FrmPitch;
+class PitchHandlers;
 
 // The program's windows and the moves between them.
 class Application {
@@ -22,6 +23,7 @@ private:
     void endProgram();
 
     std::unique_ptr<FrmPitch> m_calculator;
+    std::unique_ptr<PitchHandlers> m_calculatorHandlers; // goes before the window it serves
 };
 
 // Runs the program; returns its exit code.

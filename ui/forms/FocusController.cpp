@@ -35,17 +35,25 @@ bool FocusController::moveFocus(QWidget* target)
     if (m_stopped || target == nullptr || !belongsToForm(target) || !target->isEnabled()) {
         return false;
     }
+    if (target != m_current && !mayLeaveFor(target)) {
+        return false;
+    }
+    placeFocus(target);
+    return m_current == target;
+}
+
+void FocusController::placeFocus(QWidget* target)
+{
+    if (m_stopped || target == nullptr || !belongsToForm(target) || !target->isEnabled()) {
+        return;
+    }
     if (target == m_current) {
         if (m_form.isActiveWindow() && QApplication::focusWidget() != target) {
             target->setFocus(Qt::OtherFocusReason);
         }
-        return true;
-    }
-    if (!mayLeaveFor(target)) {
-        return false;
+        return;
     }
     giveFocus(target, true);
-    return m_current == target;
 }
 
 void FocusController::focusFirstTabStop()

@@ -46,6 +46,9 @@ public:
     // Moves the focus as a user would (validating the text box being left).
     // True when the focus is on `target` afterwards.
     bool moveFocus(QWidget* target);
+    // Moves the focus without validating the control being left: the program
+    // sends the user to a field it found at fault. GotFocus is raised.
+    void placeFocus(QWidget* target);
     // Puts the focus on the first Tab stop if nothing in the window has it.
     void focusFirstTabStop();
     // A control about to be disabled hands its focus on to the next Tab stop,

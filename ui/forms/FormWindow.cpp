@@ -15,7 +15,11 @@ FormWindow::FormWindow(const QString& name, QWidget* parent)
     setObjectName(name);
 }
 
-FormWindow::~FormWindow() = default;
+FormWindow::~FormWindow()
+{
+    // Focus moves while the controls are torn down must reach no handler.
+    m_focus->stop();
+}
 
 void FormWindow::showForm()
 {

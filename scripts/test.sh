@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-orvanta_ensure_packages
+orvanta_ensure_packages poppler-utils
 
 export QT_QPA_PLATFORM=offscreen
 cmake --preset ci

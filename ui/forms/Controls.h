@@ -48,8 +48,9 @@ private:
     ValidateHandler m_validate;
 };
 
-// A push button that is not a Tab stop; a click on it moves the focus to it
-// first, so the field being left is validated and may refuse the click.
+// A push button, not a Tab stop unless made one; a click on it moves the
+// focus to it first, so the field being left is validated and may refuse the
+// click.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
@@ -57,6 +58,7 @@ public:
 
     // A long caption wraps over several lines instead of being cut.
     void setWordWrap(bool wrap);
+    void setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus); }
 
 protected:
     bool event(QEvent* event) override;

@@ -269,7 +269,7 @@ void FocusController::completeClick(QWidget* target)
 bool FocusController::isTabStop(const QWidget* control) const
 {
     if (control == nullptr || !control->isEnabled() || !control->isVisibleTo(&m_form) ||
-        qobject_cast<const CommandButton*>(control) != nullptr || !(control->focusPolicy() & Qt::TabFocus)) {
+        !(control->focusPolicy() & Qt::TabFocus)) {
         return false;
     }
     if (const auto* option = qobject_cast<const OptionButton*>(control)) {

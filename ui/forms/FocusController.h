@@ -11,7 +11,8 @@
 // - Enter clicks the default button (or the command button that has the
 //   focus), Esc the cancel button; neither moves the focus or validates.
 // - Tab order follows tab indices and wraps; disabled and hidden controls,
-//   command buttons and unselected options are not Tab stops.
+//   controls without Tab focus (command buttons unless made Tab stops) and
+//   unselected options are skipped.
 #pragma once
 
 #include <QObject>

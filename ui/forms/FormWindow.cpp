@@ -48,8 +48,13 @@ void FormWindow::unloadForm()
 
 void FormWindow::endProgram()
 {
-    m_focus->stop();
+    stopInput();
     emit programEndRequested();
+}
+
+void FormWindow::stopInput()
+{
+    m_focus->stop();
 }
 
 QRect FormWindow::pixels(const TwipsRect& rect) const
@@ -80,7 +85,7 @@ void FormWindow::setCancelButton(CommandButton* button)
 
 void FormWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_unloading && event->spontaneous()) {
+    if (!m_unloading) {
         emit closedByUser();
     }
     QWidget::closeEvent(event);

@@ -30,13 +30,15 @@ public:
 
     // Ends the program at once: no further input reaches a handler.
     void endProgram();
+    // No further input reaches this window's handlers.
+    void stopInput();
 
     [[nodiscard]] QRect pixels(const TwipsRect& rect) const;
 
 signals:
     // The window asks its owner to end the program.
     void programEndRequested();
-    // The user closed the window from its title bar.
+    // The window was closed other than by unloading it (its title bar).
     void closedByUser();
 
 protected:

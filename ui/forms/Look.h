@@ -46,8 +46,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-[[nodiscard]] QLabel* makeLabel(QWidget& parent, const QString& name, const QString& caption, const QRect& geometry,
-                                const LabelLook& look);
+// The label belongs to `parent`.
+QLabel* makeLabel(QWidget& parent, const QString& name, const QString& caption, const QRect& geometry,
+                  const LabelLook& look);
 
 // A straight line `width` pixels thick from `from` to `to` (horizontal or vertical).
 QWidget* makeLine(QWidget& parent, const QString& name, QPoint from, QPoint to, int width);

@@ -6,5 +6,5 @@ source scripts/packages.sh
 orvanta_ensure_packages
 
 cmake --preset default >/dev/null
-cmake --build --preset default
+cmake --build --preset default --target orvanta
 exec build/default/app/orvanta

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Takes a picture of the calculator window under a virtual display
-# (Debian: xvfb, xauth, imagemagick) and writes it to the path given.
+# Pictures of the agreement and calculator windows under a virtual display
+# (Debian: xvfb, xauth, imagemagick, xdotool), written into the folder given.
 set -euo pipefail
-out="${1:-docs/calculator.png}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
+out="$(cd "${1:-$root/docs}" && pwd)"
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c "
     '$root/build/default/app/orvanta' & app=\$!
     sleep 2
-    import -window root '$out.root.png'
+    import -window root '$out/agreement.root.png'
+    xdotool key Tab Return
+    sleep 1
+    import -window root '$out/calculator.root.png'
     kill \$app"
 # The display around the window is black: trim it away.
-convert "$out.root.png" -trim +repage "$out"
-rm -f "$out.root.png"
-echo "wrote $out"
+for name in agreement calculator; do
+    convert "$out/$name.root.png" -trim +repage "$out/$name.png"
+    rm -f "$out/$name.root.png"
+    echo "wrote $out/$name.png"
+done

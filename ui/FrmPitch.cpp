@@ -4,7 +4,6 @@
 
 #include <QFrame>
 #include <QPixmap>
-#include <QScreen>
 
 namespace orvanta {
 
@@ -98,10 +97,6 @@ void FrmPitch::Form_Load()
 {
     optinch->setChecked(true);
     lblinst->setText(QString::fromLatin1(kStartupInstruction));
-    // Opens centred on the screen.
-    if (const QScreen* display = screen()) {
-        move(display->availableGeometry().center() - rect().center());
-    }
 }
 
 forms::TextBox* FrmPitch::entryField(const char* name, const TwipsRect& rect, int tabIndex)
@@ -166,7 +161,9 @@ void FrmPitch::addDecoration()
         {"Label14", QStringLiteral("NOGO RING OR SET PLUG"), {1560, 5160, 1335, 615}, heading(kDarkRed)},
         {"Label15", QStringLiteral("  GO WORK    PLUG"), {7440, 5160, 1335, 615}, heading(kGreen)},
         {"Label16", QStringLiteral("NOGO WORK PLUG"), {8760, 5160, 1335, 615}, heading(kDarkRed)},
-        {"Label17", fixedLimitGages, {2880, 5160, 4575, 615},
+        {"Label17",
+         fixedLimitGages,
+         {2880, 5160, 4575, 615},
          {kHeadingGrey, QPalette::HighlightedText, true, Qt::AlignHCenter, kLargeBold}},
         {"Label6", QStringLiteral("MAXIMUM"), {240, 3240, 1335, 375}, columnHeading()},
         {"Label7", QStringLiteral("MINIMUM"), {1560, 3240, 1335, 375}, columnHeading()},

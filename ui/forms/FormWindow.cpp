@@ -4,6 +4,7 @@
 #include "FocusController.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 
 namespace orvanta::forms {
 
@@ -26,6 +27,10 @@ void FormWindow::showForm()
     if (!m_loaded) {
         m_loaded = true;
         Form_Load();
+        // Every window opens centred on the screen.
+        if (const QScreen* display = screen()) {
+            move(display->availableGeometry().center() - rect().center());
+        }
     }
     show();
     raise();

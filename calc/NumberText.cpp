@@ -156,9 +156,12 @@ std::string formatFixed(double value, int decimals, std::string_view decimalSepa
     }
     decimals = std::clamp(decimals, 0, 15);
 
-    // 15 significant digits, as "d.dddddddddddddde[+-]x".
+    // 15 significant digits, as "d.dddddddddddddde[+-]x". Near the top of the
+    // double range they would round up past it and the text would no longer
+    // read back; there the largest 15-digit value below the range stands in.
+    constexpr double kLargest15Digits = 1.79769313486231e308;
     char scientific[32];
-    std::snprintf(scientific, sizeof scientific, "%.14e", std::fabs(value));
+    std::snprintf(scientific, sizeof scientific, "%.14e", std::min(std::fabs(value), kLargest15Digits));
     std::string digits;
     const char* cursor = scientific;
     for (; *cursor != 'e'; ++cursor) {

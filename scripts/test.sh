@@ -1,11 +1,32 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test headless.
+#   --sanitize   the same under AddressSanitizer + UndefinedBehaviorSanitizer
+#   --fuzz       also build the number fuzzer with clang and run it briefly
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-orvanta_ensure_packages poppler-utils
+
+preset=ci
+fuzz=no
+for arg in "$@"; do
+    case "$arg" in
+        --sanitize) preset=sanitize ;;
+        --fuzz) fuzz=yes ;;
+        *) echo "usage: $0 [--sanitize] [--fuzz]" >&2; exit 2 ;;
+    esac
+done
+
+extra=(poppler-utils)
+[ "$fuzz" = yes ] && extra+=(clang libclang-rt-14-dev)
+orvanta_ensure_packages "${extra[@]}"
 
 export QT_QPA_PLATFORM=offscreen
-cmake --preset ci
-cmake --build --preset ci
-ctest --preset ci
+cmake --preset "$preset"
+cmake --build --preset "$preset"
+ctest --preset "$preset"
+
+if [ "$fuzz" = yes ]; then
+    cmake --preset fuzz
+    cmake --build --preset fuzz
+    fuzz/run.sh "${ORVANTA_FUZZ_SECONDS:-60}"
+fi

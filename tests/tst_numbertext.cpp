@@ -105,6 +105,9 @@ private slots:
         QTest::newRow("large, no group separators") << 1234567.0 << 4 << point << "1234567.0000";
         QTest::newRow("comma separator") << 0.4465 << 4 << QStringLiteral(",") << "0,4465";
         QTest::newRow("15 significant digits first") << 123456789012.34567 << 4 << point << "123456789012.3460";
+        // Rounded to 15 digits the largest double would leave the range: it keeps 1.79769313486231e308.
+        QTest::newRow("largest double stays readable")
+            << -1.7976931348623157e308 << 4 << point << "-179769313486231" + QString(294, QLatin1Char('0')) + ".0000";
     }
     void formats_in_the_display_pattern()
     {

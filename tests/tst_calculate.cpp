@@ -221,6 +221,18 @@ private slots:
         QVERIFY(calc->enabled("txtexternalmax") && calc->enabled("txtinternalmin"));
     }
 
+    // Found by the soak: reversed thicknesses used to lock the side with a
+    // text that is not a number left in a PD field, which then could not be
+    // corrected until the window was cleared.
+    void side_is_not_locked_over_text_that_is_not_a_number()
+    {
+        fill({"0.4485", "  ", "0.0002", "0.0005"});
+        calc->enter();
+        QCOMPARE(calc->messages(), QStringList{"Enter Numberic Value."});
+        QCOMPARE(calc->focusedName(), QStringLiteral("txtexternalmin"));
+        QVERIFY(calc->enabled("txtexternalmax") && calc->enabled("txtexternalmin"));
+    }
+
     void overflow_is_reported_and_stops_data()
     {
         QTest::addColumn<QStringList>("fields");

@@ -27,8 +27,13 @@ CalculateCommand::Continue CalculateCommand::calculateSide(ThreadSide side)
     if (fields.maxThickness->text().isEmpty() || fields.minThickness->text().isEmpty()) {
         return Continue::NextSide;
     }
-    if (m_context.readField(*fields.lastThickness).failed) {
-        return Continue::Stop;
+    // The side is locked on every path below: its after-plate fields must
+    // hold numbers first, or a text left there unvalidated (Enter validates
+    // nothing) could never be corrected. Reported like the field's own rule.
+    for (forms::TextBox* field : {fields.afterPlateMax, fields.afterPlateMin, fields.lastThickness}) {
+        if (m_context.readField(*field).failed) {
+            return Continue::Stop;
+        }
     }
     m_context.writeBack(*fields.lastThickness);
 

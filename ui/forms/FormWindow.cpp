@@ -32,8 +32,11 @@ void FormWindow::showForm()
             move(display->availableGeometry().center() - rect().center());
         }
     }
-    show();
-    raise();
+    if (isVisible()) {
+        raise(); // shown again: to the front
+    } else {
+        show();
+    }
     activateWindow();
     m_focus->focusFirstTabStop();
 }

@@ -118,7 +118,7 @@ bool displayAvailable()
 
 } // namespace
 
-int runApplication(int argc, char* argv[])
+int runApplication(int argc, char* argv[], const std::function<void(Application&)>& started)
 {
     if (!displayAvailable()) {
         std::fprintf(stderr, "orvanta: no display available; run it on a desktop, or headless with: xvfb-run -a %s\n",
@@ -134,6 +134,9 @@ int runApplication(int argc, char* argv[])
     Application application;
     QObject::connect(&application, &Application::programEnded, &qtApp, [] { QCoreApplication::exit(0); });
     application.start();
+    if (started) {
+        started(application);
+    }
     return QApplication::exec();
 }
 

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 namespace orvanta {
@@ -55,7 +56,8 @@ private:
     bool m_ended = false;
 };
 
-// Runs the program; returns its exit code.
-int runApplication(int argc, char* argv[]);
+// Runs the program; returns its exit code. `started`, when given, runs once
+// the first window is shown (the start-up benchmark uses it).
+int runApplication(int argc, char* argv[], const std::function<void(Application&)>& started = {});
 
 } // namespace orvanta

@@ -16,7 +16,7 @@ for arg in "$@"; do
     esac
 done
 
-extra=(poppler-utils)
+extra=(poppler-utils desktop-file-utils appstream)
 [ "$fuzz" = yes ] && extra+=(clang libclang-rt-14-dev)
 orvanta_ensure_packages "${extra[@]}"
 

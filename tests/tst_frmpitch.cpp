@@ -146,6 +146,28 @@ private slots:
         QCOMPARE(form->focus().current(), form->txtexternalmax);
     }
 
+    // Entry fields, results, buttons and the unit frame never cover one
+    // another; neighbours drawn edge to edge may share their one-pixel seam.
+    void controls_do_not_overlap()
+    {
+        QList<QWidget*> controls;
+        for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const bool suggestion = child->objectName().endsWith(QLatin1String("sug"));
+            if (qobject_cast<forms::TextBox*>(child) || qobject_cast<QPushButton*>(child) || child == form->Frame1 ||
+                child == form->Image1 || child == form->lblinst || suggestion) {
+                controls << child;
+            }
+        }
+        QCOMPARE(controls.size(), 19);
+        for (int i = 0; i < controls.size(); ++i) {
+            for (int j = i + 1; j < controls.size(); ++j) {
+                const QRect shared = controls[i]->geometry() & controls[j]->geometry();
+                QVERIFY2(shared.isEmpty() || shared.width() <= 1 || shared.height() <= 1,
+                         qPrintable(controls[i]->objectName() + " covers " + controls[j]->objectName()));
+            }
+        }
+    }
+
     void no_caption_is_clipped()
     {
         // Every caption fits its box: wrapped labels in height, buttons in width.

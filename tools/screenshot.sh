@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Pictures of the agreement and calculator windows under a virtual display
 # (Debian: xvfb, xauth, imagemagick, xdotool), written into the folder given.
+#   SCALE=2 tools/screenshot.sh docs   the same at 200 % (files end in -200)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(cd "${1:-$root/docs}" && pwd)"
-xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c "
+scale="${SCALE:-1}"
+suffix=""
+[ "$scale" != 1 ] && suffix="-$(awk "BEGIN { print $scale * 100 }")"
+xvfb-run -a -s "-screen 0 2200x1400x24 -dpi 96" env QT_SCALE_FACTOR="$scale" bash -c "
     '$root/build/default/app/orvanta' & app=\$!
     sleep 2
     import -window root '$out/agreement.root.png'
@@ -14,7 +18,7 @@ xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c "
     kill \$app"
 # The display around the window is black: trim it away.
 for name in agreement calculator; do
-    convert "$out/$name.root.png" -trim +repage "$out/$name.png"
+    convert "$out/$name.root.png" -trim +repage "$out/$name$suffix.png"
     rm -f "$out/$name.root.png"
-    echo "wrote $out/$name.png"
+    echo "wrote $out/$name$suffix.png"
 done

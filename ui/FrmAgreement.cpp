@@ -1,5 +1,6 @@
 #include "FrmAgreement.h"
 
+#include "forms/Accessibility.h"
 #include "forms/Look.h"
 
 #include <QListWidget>
@@ -48,6 +49,13 @@ FrmAgreement::FrmAgreement()
 
     setDefaultButton(cmdexit);
     setCancelButton(cmdexit);
+
+    forms::setAccessibleText(*List1, QStringLiteral("User agreement"),
+                             QStringLiteral("The terms of use of this free program."));
+    forms::setAccessibleText(*cmdagree, QStringLiteral("Agree"),
+                             QStringLiteral("Accepts the terms and opens the calculator."));
+    forms::setAccessibleText(*cmdexit, QStringLiteral("Cancel"),
+                             QStringLiteral("Declines the terms and exits the program (Enter or Esc)."));
 }
 
 forms::CommandButton* FrmAgreement::button(const char* name, const char* caption, const forms::TwipsRect& rect,

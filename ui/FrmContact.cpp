@@ -1,5 +1,6 @@
 #include "FrmContact.h"
 
+#include "forms/Accessibility.h"
 #include "forms/Look.h"
 
 namespace orvanta {
@@ -26,6 +27,9 @@ FrmContact::FrmContact()
 
     cmdclose->setGeometry(pixels({120, 120, 975, 375}));
     cmdprint->setGeometry(pixels({1080, 120, 975, 375}));
+    forms::setAccessibleText(*cmdclose, QStringLiteral("Close"), QStringLiteral("Closes this window (Esc)."));
+    forms::setAccessibleText(*cmdprint, QStringLiteral("Print"),
+                             QStringLiteral("Prints an image of this window (Enter)."));
     addToTabOrder(cmdprint, 3);
     addToTabOrder(cmdclose, 4);
     setDefaultButton(cmdprint);

@@ -1,5 +1,6 @@
 #include "FrmPitch.h"
 
+#include "forms/Accessibility.h"
 #include "forms/Look.h"
 
 #include <QFrame>
@@ -91,12 +92,50 @@ FrmPitch::FrmPitch()
     Image1->setPixmap(QPixmap(QStringLiteral(":/orvanta/logo.gif")));
 
     addDecoration();
+    describeControls();
 }
 
 void FrmPitch::Form_Load()
 {
     optinch->setChecked(true);
-    lblinst->setText(QString::fromLatin1(kStartupInstruction));
+    forms::setLiveText(*lblinst, QString::fromLatin1(kStartupInstruction));
+}
+
+void FrmPitch::describeControls()
+{
+    const QString entry = QStringLiteral("Type the value in the chosen unit and press Tab.");
+    const QString suggestion = QStringLiteral("Computed from the after-plate limit and the plating thickness.");
+    const struct {
+        QWidget* control;
+        const char* name;
+        QString description;
+    } descriptions[] = {
+        {txtexternalmax, "External thread, after-plate maximum pitch diameter", entry},
+        {txtexternalmin, "External thread, after-plate minimum pitch diameter", entry},
+        {txtextmaxthickness, "External thread, maximum plating or coating thickness", entry},
+        {txtextminthickness, "External thread, minimum plating or coating thickness",
+         QStringLiteral("Type the value and press Enter to calculate.")},
+        {txtinternalmin, "Internal thread, after-plate minimum pitch diameter", entry},
+        {txtinternalmax, "Internal thread, after-plate maximum pitch diameter", entry},
+        {txtintminthickness, "Internal thread, minimum plating or coating thickness", entry},
+        {txtintmaxthickness, "Internal thread, maximum plating or coating thickness",
+         QStringLiteral("Type the value and press Enter to calculate.")},
+        {lblextmaxsug, "Suggested pre-plate maximum, GO ring or set plug", suggestion},
+        {lblextminsug, "Suggested pre-plate minimum, NOGO ring or set plug", suggestion},
+        {lblintmaxsug, "Suggested pre-plate minimum, GO work plug", suggestion},
+        {lblintminsug, "Suggested pre-plate maximum, NOGO work plug", suggestion},
+        {lblinst, "Instructions", QStringLiteral("What to enter next, or the outcome of the calculation.")},
+        {optinch, "Inch", QStringLiteral("Values are entered and shown in inches.")},
+        {optmetric, "Metric", QStringLiteral("Values are entered and shown in millimetres.")},
+        {cmdok, "Calculate", QStringLiteral("Calculates both thread sides from the values entered (Enter).")},
+        {cmdcancel, "Cancel", QStringLiteral("Clears the form; on an empty form, exits the program (Esc).")},
+        {cmdprint, "Print", QStringLiteral("Prints an image of this window.")},
+        {cmddownload, "Pitch diameter chart", QStringLiteral("Opens the pitch diameter chart page in the browser.")},
+        {Image1, "Orvanta logo", QStringLiteral("Opens how to contact Orvanta.")},
+    };
+    for (const auto& entryText : descriptions) {
+        forms::setAccessibleText(*entryText.control, QString::fromLatin1(entryText.name), entryText.description);
+    }
 }
 
 forms::TextBox* FrmPitch::entryField(const char* name, const TwipsRect& rect, int tabIndex)

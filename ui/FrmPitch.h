@@ -61,6 +61,7 @@ private:
     forms::CommandButton* commandButton(const char* name, const QString& caption, const forms::TwipsRect& rect,
                                         int tabIndex);
     void addDecoration();
+    void describeControls();
 };
 
 } // namespace orvanta

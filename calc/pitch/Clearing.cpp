@@ -36,7 +36,7 @@ void Clearing::clearform()
     for (QLabel* label : {form.lblextmaxsug, form.lblextminsug, form.lblintmaxsug, form.lblintminsug}) {
         label->clear();
     }
-    form.lblinst->setText(QString::fromLatin1(FrmPitch::kStartupInstruction));
+    m_context.setInstruction(FrmPitch::kStartupInstruction);
 }
 
 } // namespace orvanta

@@ -2,6 +2,7 @@
 
 #include "Captions.h"
 #include "NumberText.h"
+#include "forms/Accessibility.h"
 #include "forms/FocusController.h"
 #include "forms/MessageBox.h"
 
@@ -93,7 +94,7 @@ void PitchContext::showMessage(const char* text)
 
 void PitchContext::setInstruction(const char* caption)
 {
-    form.lblinst->setText(QString::fromUtf8(caption));
+    forms::setLiveText(*form.lblinst, QString::fromUtf8(caption));
 }
 
 bool PitchContext::instructionIs(const char* caption) const

@@ -1,5 +1,6 @@
 #include "FormWindow.h"
 
+#include "Accessibility.h"
 #include "Controls.h"
 #include "FocusController.h"
 
@@ -14,6 +15,7 @@ FormWindow::FormWindow(const QString& name, QWidget* parent)
     , m_focus(new FocusController(*this))
 {
     setObjectName(name);
+    installCaptionAccessibility();
 }
 
 FormWindow::~FormWindow()

@@ -10,7 +10,7 @@ int main(int argc, char* argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("bare"));
     window.resize(690, 421);
+    const ReportWhenPainted report(window);
     window.show();
-    reportWhenIdleThenQuit();
     return QApplication::exec();
 }

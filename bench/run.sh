@@ -9,4 +9,5 @@ orvanta_ensure_packages
 cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-build/bench/bench/startup_bench "${1:-30}" build/bench/bench/orvanta_startup build/bench/bench/bare_window
+bin=build/bench/bench
+"$bin/startup_bench" "${1:-30}" "$bin/orvanta_startup" "$bin/bare_window" "$bin/text_window"

@@ -68,16 +68,16 @@ double median(std::vector<double> values)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s RUNS PROGRAM BASELINE\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s RUNS PROGRAM BASELINE [OTHER...]\n", argv[0]);
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
-    const char* programs[2] = {argv[2], argv[3]};
-    std::vector<double> seconds[2];
-    std::vector<double> peaks[2];
+    const std::vector<const char*> programs(argv + 2, argv + argc);
+    std::vector<std::vector<double>> seconds(programs.size());
+    std::vector<std::vector<double>> peaks(programs.size());
     for (int i = 0; i < runs + 1; ++i) {
-        for (int p = 0; p < 2; ++p) {
+        for (std::size_t p = 0; p < programs.size(); ++p) {
             Run run{};
             if (!runOnce(programs[p], run)) {
                 std::fprintf(stderr, "%s did not report its start\n", programs[p]);
@@ -89,13 +89,18 @@ int main(int argc, char* argv[])
             }
         }
     }
-    const double time[2] = {median(seconds[0]), median(seconds[1])};
-    const double peak[2] = {median(peaks[0]), median(peaks[1])};
-    std::printf("%-12s %14s %14s\n", "", "start-up (ms)", "peak RSS (MiB)");
-    for (int p = 0; p < 2; ++p) {
-        std::printf("%-12s %14.1f %14.1f\n", p == 0 ? "orvanta" : "bare window", time[p] * 1e3, peak[p] / 1024);
+    const double baseTime = median(seconds[1]);
+    const double basePeak = median(peaks[1]);
+    std::printf("%-18s %14s %10s %15s %12s\n", "", "start-up (ms)", "ratio", "peak RSS (MiB)", "difference");
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+        std::string name = programs[p];
+        name = name.substr(name.find_last_of('/') + 1);
+        const double time = median(seconds[p]);
+        const double peak = median(peaks[p]);
+        std::printf("%-18s %14.1f %9.2fx %15.1f %+8.1f MiB\n", name.c_str(), time * 1e3, time / baseTime, peak / 1024,
+                    (peak - basePeak) / 1024);
     }
-    std::printf("ratio        %14.2fx %+13.1f MiB\n", time[0] / time[1], (peak[0] - peak[1]) / 1024);
-    std::printf("(median of %d runs each, alternating)\n", runs);
+    std::printf("(median of %d starts each, alternating; ratios against %s)\n", runs,
+                programs[1] + std::string(programs[1]).find_last_of('/') + 1);
     return 0;
 }

@@ -1,7 +1,8 @@
 #include "Look.h"
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPainter>
-#include <QFontMetrics>
 
 namespace orvanta::forms {
 
@@ -17,12 +18,30 @@ QColor resolve(const QWidget& widget, const ColorRef& color)
 
 } // namespace
 
+namespace {
+
+// The face is chosen once: a list of families would make every font of every
+// control search its fallbacks again, which is most of the start-up time.
+QString formFamily()
+{
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const char* candidate :
+             {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Nimbus Sans", "DejaVu Sans"}) {
+            if (installed.contains(QLatin1String(candidate))) {
+                return QString::fromLatin1(candidate);
+            }
+        }
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    return family;
+}
+
+} // namespace
+
 QFont formFont(const FontSpec& spec)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("DejaVu Sans")});
+    QFont font(formFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
@@ -34,10 +53,14 @@ namespace {
 
 // Greedy word wrap in which blanks keep their width: a run of blanks that
 // reaches the edge ends the line, a word that does not fit starts the next.
-QStringList wrapKeepingBlanks(const QString& text, const QFontMetrics& metrics, int width)
+QStringList wrapKeepingBlanks(const QString& text, const QFontMetricsF& metrics, qreal width)
 {
+    if (metrics.horizontalAdvance(text) <= width) {
+        return {text};
+    }
     QStringList lines;
     QString line;
+    qreal lineWidth = 0;
     qsizetype position = 0;
     while (position < text.size()) {
         const bool blank = text.at(position) == QLatin1Char(' ');
@@ -47,22 +70,22 @@ QStringList wrapKeepingBlanks(const QString& text, const QFontMetrics& metrics, 
         }
         const QString token = text.mid(position, end - position);
         position = end;
-        const bool fits = metrics.horizontalAdvance(line + token) <= width;
-        if (blank) {
-            if (fits) {
-                line += token;
-            } else {
-                lines << line;
-                line.clear();
-            }
+        const qreal tokenWidth = metrics.horizontalAdvance(token);
+        const bool fits = lineWidth + tokenWidth <= width;
+        if (blank && !fits) {
+            lines << line;
+            line.clear();
+            lineWidth = 0;
         } else if (fits || line.isEmpty()) {
             line += token;
+            lineWidth += tokenWidth;
         } else {
             while (line.endsWith(QLatin1Char(' '))) {
                 line.chop(1);
             }
             lines << line;
             line = token;
+            lineWidth = tokenWidth;
         }
     }
     lines << line;
@@ -78,12 +101,12 @@ void Caption::paintEvent(QPaintEvent* event)
     painter.setFont(font());
     painter.setPen(palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, foregroundRole()));
     const QRect area = contentsRect();
-    const QFontMetrics metrics(font());
+    const QFontMetricsF metrics(font());
     const QStringList lines = wordWrap() ? wrapKeepingBlanks(text(), metrics, area.width()) : QStringList{text()};
     const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
-    int top = area.top();
+    qreal top = area.top();
     for (const QString& line : lines) {
-        painter.drawText(QRect(area.left(), top, area.width(), metrics.height()), horizontal | Qt::AlignTop, line);
+        painter.drawText(QRectF(area.left(), top, area.width(), metrics.height()), horizontal | Qt::AlignTop, line);
         top += metrics.lineSpacing();
     }
 }

@@ -23,10 +23,8 @@ class CalculateTest : public QObject {
     // thickness, max thickness. Null leaves a field empty.
     void fill(const QStringList& values)
     {
-        const QStringList names = {"txtexternalmax", "txtexternalmin", "txtextmaxthickness", "txtextminthickness",
-                                   "txtinternalmin", "txtinternalmax", "txtintminthickness", "txtintmaxthickness"};
-        for (int i = 0; i < names.size(); ++i) {
-            calc->form().findChild<QLineEdit*>(names[i])->setText(values.value(i));
+        for (int i = 0; i < kEntryFields.size(); ++i) {
+            calc->form().findChild<QLineEdit*>(kEntryFields[i])->setText(values.value(i));
         }
     }
 

@@ -10,8 +10,6 @@ namespace {
 const QString kStartup = "Enter Nominal Thread Size and Class and press <TAB>.";
 const QString kReenterInternal = "Re-Enter internal plate thicknesses.";
 const QString kReenterExternal = "Re-Enter external plate thicknesses.";
-const QStringList kAllFields = {"txtexternalmax", "txtexternalmin", "txtextmaxthickness", "txtextminthickness",
-                                "txtinternalmin", "txtinternalmax", "txtintminthickness", "txtintmaxthickness"};
 
 } // namespace
 
@@ -21,7 +19,7 @@ class ClearingTest : public QObject {
 
     void expectFresh()
     {
-        for (const QString& name : kAllFields) {
+        for (const QString& name : kEntryFields) {
             QVERIFY2(calc->text(name).isEmpty() && calc->enabled(name), qPrintable(name));
         }
         QCOMPARE(calc->suggestions(), QStringList({"", "", "", ""}));

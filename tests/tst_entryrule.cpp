@@ -6,15 +6,6 @@
 
 #include <memory>
 
-namespace {
-
-// Fields in tab order, each with the Tab presses that reach it from the
-// first field.
-const QStringList kFields = {"txtexternalmax", "txtexternalmin", "txtextmaxthickness", "txtextminthickness",
-                             "txtinternalmin", "txtinternalmax", "txtintminthickness", "txtintmaxthickness"};
-
-} // namespace
-
 class EntryRuleTest : public QObject {
     Q_OBJECT
     std::unique_ptr<CalculatorDriver> calc;
@@ -36,7 +27,7 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        for (const QString& field : kFields) {
+        for (const QString& field : kEntryFields) {
             const QString message = field == "txtexternalmin" ? "Enter Numberic Value." : "Enter Numeric Value.";
             QTest::newRow(qPrintable(field + " abc")) << field << "abc" << message;
         }
@@ -142,7 +133,7 @@ private slots:
         QVERIFY(calc->messages().isEmpty());
         QCOMPARE(calc->focusedName(), QStringLiteral("txtexternalmax"));
         QCOMPARE(calc->suggestions(), QStringList({"", "", "", ""}));
-        for (const QString& field : kFields) {
+        for (const QString& field : kEntryFields) {
             QVERIFY(calc->text(field).isEmpty() && calc->enabled(field));
         }
     }

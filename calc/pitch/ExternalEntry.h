@@ -21,10 +21,6 @@ public:
     void txtextminthickness_Validate(bool& cancel);
 
 private:
-    // While the internal side asks for its thicknesses again, the first
-    // external fields pass the focus on to it. True when it did.
-    bool forwardInternalReentry();
-
     PitchContext& m_context;
     FrmPitch& m_form;
 };

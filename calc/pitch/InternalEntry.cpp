@@ -11,18 +11,9 @@ InternalEntry::InternalEntry(PitchContext& context)
 {
 }
 
-bool InternalEntry::forwardExternalReentry()
-{
-    if (!m_context.instructionIs(captions::kReenterExternal)) {
-        return false;
-    }
-    m_form.txtextmaxthickness->moveFocusHere();
-    return true;
-}
-
 void InternalEntry::txtinternalmin_GotFocus()
 {
-    if (!forwardExternalReentry()) {
+    if (!forwardReentry(m_context, ThreadSide::External)) {
         m_context.setInstruction(captions::kEnterMinPitch);
     }
 }
@@ -34,7 +25,7 @@ void InternalEntry::txtinternalmax_GotFocus()
 
 void InternalEntry::txtintminthickness_GotFocus()
 {
-    if (!forwardExternalReentry()) {
+    if (!forwardReentry(m_context, ThreadSide::External)) {
         m_context.setInstruction(captions::kEnterMinThickness);
         m_form.txtintminthickness->selectAll();
     }
@@ -48,68 +39,22 @@ void InternalEntry::txtintmaxthickness_GotFocus()
 
 void InternalEntry::txtinternalmin_Validate(bool& cancel)
 {
-    if (m_context.checkEntry(*m_form.txtinternalmin, cancel) == EntryCheck::Number) {
-        m_context.writeBack(*m_form.txtinternalmin);
-    }
+    m_context.applyEntryRule(*m_form.txtinternalmin, cancel);
 }
 
 void InternalEntry::txtinternalmax_Validate(bool& cancel)
 {
-    forms::TextBox& field = *m_form.txtinternalmax;
-    if (m_context.checkEntry(field, cancel) != EntryCheck::Number) {
-        return;
-    }
-    if (m_form.txtinternalmin->text().isEmpty()) {
-        m_form.txtinternalmin->moveFocusHere();
-        return;
-    }
-    m_context.writeBack(field);
-    const FieldValue maximum = m_context.readField(field);
-    const FieldValue minimum = m_context.readField(*m_form.txtinternalmin);
-    if (minimum.failed) {
-        return;
-    }
-    if (*minimum.value < *maximum.value) {
-        return;
-    }
-    m_context.showMessage(thicknessOrderMessage(ThreadSide::Internal).data());
-    cancel = true;
-    field.selectAll();
+    leaveSecondPitch(m_context, ThreadSide::Internal, cancel);
 }
 
 void InternalEntry::txtintminthickness_Validate(bool& cancel)
 {
-    if (m_context.checkEntry(*m_form.txtintminthickness, cancel) == EntryCheck::Number) {
-        m_context.writeBack(*m_form.txtintminthickness);
-    }
+    m_context.applyEntryRule(*m_form.txtintminthickness, cancel);
 }
 
 void InternalEntry::txtintmaxthickness_Validate(bool& cancel)
 {
-    forms::TextBox& field = *m_form.txtintmaxthickness;
-    if (m_context.checkEntry(field, cancel) != EntryCheck::Number) {
-        return;
-    }
-    // As on the external side, a missing partner thickness is asked for.
-    if (m_form.txtintminthickness->text().isEmpty()) {
-        m_form.txtintminthickness->moveFocusHere();
-        return;
-    }
-    // Without both after-plate limits the side waits; the focus goes on.
-    if (m_form.txtinternalmin->text().isEmpty() || m_form.txtinternalmax->text().isEmpty()) {
-        return;
-    }
-    m_context.writeBack(field);
-    const std::optional<ThicknessOrder> order = readThicknessOrder(m_context, ThreadSide::Internal);
-    if (!order) {
-        return;
-    }
-    if (*order == ThicknessOrder::Reversed) {
-        refuseReversedThicknesses(m_context, ThreadSide::Internal);
-        cancel = true;
-        return;
-    }
-    showSuggestion(m_context, ThreadSide::Internal, *order, OnPlatingTooGreat::KeepFocus);
+    leaveLastThickness(m_context, ThreadSide::Internal, cancel);
 }
 
 } // namespace orvanta

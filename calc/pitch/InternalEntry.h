@@ -21,10 +21,6 @@ public:
     void txtintmaxthickness_Validate(bool& cancel);
 
 private:
-    // While the external side asks for its thicknesses again, the first
-    // internal fields pass the focus back to it. True when it did.
-    bool forwardExternalReentry();
-
     PitchContext& m_context;
     FrmPitch& m_form;
 };

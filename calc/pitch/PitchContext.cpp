@@ -27,16 +27,28 @@ std::optional<double> parse(const QString& text)
 
 PitchContext::PitchContext(FrmPitch& window)
     : form(window)
-    , m_external{ThreadSide::External,      window.txtexternalmax,     window.txtexternalmin,
-                 window.txtextmaxthickness, window.txtextminthickness, window.txtextmaxthickness,
-                 window.txtextminthickness, window.lblextmaxsug,       window.lblextminsug,
-                 captions::kReenterExternal}
-    , m_internal{ThreadSide::Internal,      window.txtinternalmax,     window.txtinternalmin,
-                 window.txtintmaxthickness, window.txtintminthickness, window.txtintminthickness,
-                 window.txtintmaxthickness,
-                 window.lblintminsug, // the MAXIMUM column
-                 window.lblintmaxsug, // the MINIMUM column
-                 captions::kReenterInternal}
+    , m_external{.side = ThreadSide::External,
+                 .afterPlateMax = window.txtexternalmax,
+                 .afterPlateMin = window.txtexternalmin,
+                 .maxThickness = window.txtextmaxthickness,
+                 .minThickness = window.txtextminthickness,
+                 .secondPitch = window.txtexternalmin,
+                 .firstThickness = window.txtextmaxthickness,
+                 .lastThickness = window.txtextminthickness,
+                 .preplateMaxLabel = window.lblextmaxsug,
+                 .preplateMinLabel = window.lblextminsug,
+                 .reentrySignal = captions::kReenterExternal}
+    , m_internal{.side = ThreadSide::Internal,
+                 .afterPlateMax = window.txtinternalmax,
+                 .afterPlateMin = window.txtinternalmin,
+                 .maxThickness = window.txtintmaxthickness,
+                 .minThickness = window.txtintminthickness,
+                 .secondPitch = window.txtinternalmax,
+                 .firstThickness = window.txtintminthickness,
+                 .lastThickness = window.txtintmaxthickness,
+                 .preplateMaxLabel = window.lblintminsug, // the MAXIMUM column
+                 .preplateMinLabel = window.lblintmaxsug, // the MINIMUM column
+                 .reentrySignal = captions::kReenterInternal}
 {
 }
 
@@ -60,6 +72,13 @@ void PitchContext::writeBack(forms::TextBox& field)
     // read the same value from the same entry.
     if (const std::optional<double> value = parse(field.text())) {
         field.setText(formatted(*value));
+    }
+}
+
+void PitchContext::applyEntryRule(forms::TextBox& field, bool& cancel)
+{
+    if (checkEntry(field, cancel) == EntryCheck::Number) {
+        writeBack(field);
     }
 }
 

@@ -18,6 +18,7 @@ struct SideControls {
     forms::TextBox* afterPlateMin;
     forms::TextBox* maxThickness;
     forms::TextBox* minThickness;
+    forms::TextBox* secondPitch;    // entered after its partner, and compared with it
     forms::TextBox* firstThickness; // where a re-entry of the thicknesses starts
     forms::TextBox* lastThickness;  // leaving it calculates the side
     QLabel* preplateMaxLabel;
@@ -51,6 +52,8 @@ public:
     EntryCheck checkEntry(forms::TextBox& field, bool& cancel);
     // The entry rule's write-back: the number in the display pattern.
     void writeBack(forms::TextBox& field);
+    // The whole rule, for a field with no checks of its own.
+    void applyEntryRule(forms::TextBox& field, bool& cancel);
 
     FieldValue readField(forms::TextBox& field);
     [[nodiscard]] std::optional<double> numberInLabel(const QLabel& label) const;

@@ -79,4 +79,68 @@ SideOutcome showSuggestion(PitchContext& context, ThreadSide side, ThicknessOrde
     return SideOutcome::PlatingTooGreat;
 }
 
+void leaveSecondPitch(PitchContext& context, ThreadSide side, bool& cancel)
+{
+    const SideControls& fields = context.controls(side);
+    forms::TextBox& field = *fields.secondPitch;
+    forms::TextBox& partner = &field == fields.afterPlateMin ? *fields.afterPlateMax : *fields.afterPlateMin;
+    if (context.checkEntry(field, cancel) != EntryCheck::Number) {
+        return;
+    }
+    if (partner.text().isEmpty()) {
+        partner.moveFocusHere();
+        return;
+    }
+    context.writeBack(field);
+    const FieldValue maximum = context.readField(*fields.afterPlateMax);
+    const FieldValue minimum = maximum.failed ? FieldValue{} : context.readField(*fields.afterPlateMin);
+    if (maximum.failed || minimum.failed || *minimum.value < *maximum.value) {
+        return;
+    }
+    // Equal limits are refused too: a thread needs a tolerance band.
+    context.showMessage(thicknessOrderMessage(side).data());
+    cancel = true;
+    field.selectAll();
+}
+
+void leaveLastThickness(PitchContext& context, ThreadSide side, bool& cancel)
+{
+    const SideControls& fields = context.controls(side);
+    forms::TextBox& field = *fields.lastThickness;
+    if (context.checkEntry(field, cancel) != EntryCheck::Number) {
+        return;
+    }
+    if (fields.firstThickness->text().isEmpty()) {
+        fields.firstThickness->moveFocusHere();
+        return;
+    }
+    if (side == ThreadSide::Internal &&
+        (fields.afterPlateMin->text().isEmpty() || fields.afterPlateMax->text().isEmpty())) {
+        return;
+    }
+    context.writeBack(field);
+    const std::optional<ThicknessOrder> order = readThicknessOrder(context, side);
+    if (!order) {
+        return;
+    }
+    if (*order == ThicknessOrder::Reversed) {
+        refuseReversedThicknesses(context, side);
+        cancel = true;
+        return;
+    }
+    showSuggestion(context, side, *order,
+                   side == ThreadSide::External ? OnPlatingTooGreat::FocusFirstThickness
+                                                : OnPlatingTooGreat::KeepFocus);
+}
+
+bool forwardReentry(PitchContext& context, ThreadSide signalling)
+{
+    const SideControls& fields = context.controls(signalling);
+    if (!context.instructionIs(fields.reentrySignal)) {
+        return false;
+    }
+    fields.firstThickness->moveFocusHere();
+    return true;
+}
+
 } // namespace orvanta

@@ -10,6 +10,11 @@
 
 #include <memory>
 
+// The eight entry fields in tab order.
+inline const QStringList kEntryFields = {"txtexternalmax",     "txtexternalmin",    "txtextmaxthickness",
+                                         "txtextminthickness", "txtinternalmin",    "txtinternalmax",
+                                         "txtintminthickness", "txtintmaxthickness"};
+
 class CalculatorDriver {
 public:
     CalculatorDriver();

@@ -39,13 +39,13 @@ QString formFamily()
 
 } // namespace
 
-QFont formFont(const FontSpec& spec)
+QFont formFont(const FontSpec& style)
 {
     QFont font(formFamily());
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPointSizeF(style.points);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
     return font;
 }
 

@@ -21,7 +21,7 @@ struct FontSpec {
 };
 
 // The forms' face, "MS Sans Serif", with its look-alikes where it is missing.
-[[nodiscard]] QFont formFont(const FontSpec& spec);
+[[nodiscard]] QFont formFont(const FontSpec& style);
 
 // A fixed colour, or one taken from the platform's colour scheme.
 using ColorRef = std::variant<QColor, QPalette::ColorRole>;

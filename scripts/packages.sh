@@ -12,10 +12,11 @@ orvanta_ensure_packages() {
     [ ${#missing[@]} -eq 0 ] && return 0
 
     echo "Installing missing Debian packages: ${missing[*]}"
-    local as_root=()
+    # sudo resets the environment: the frontend is passed through env.
+    local as_root=(env DEBIAN_FRONTEND=noninteractive)
     if [ "$(id -u)" -ne 0 ]; then
-        as_root=(sudo)
+        as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
     fi
     "${as_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }

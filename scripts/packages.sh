@@ -1,7 +1,7 @@
 # Installs the Debian packages a build needs, if any is missing. Sourced by
 # the launch and test scripts; uses sudo when not run as root.
 orvanta_ensure_packages() {
-    local wanted=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 "$@")
+    local wanted=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 libcli11-dev libcsv-dev "$@")
     local missing=()
     local package
     for package in "${wanted[@]}"; do

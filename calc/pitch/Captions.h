@@ -2,6 +2,8 @@
 // sees it (typos included: users and their work instructions quote them).
 #pragma once
 
+#include "SideSuggestion.h"
+
 namespace orvanta::captions {
 
 // Prompts written to the instruction line when a field receives the focus.
@@ -26,7 +28,7 @@ inline constexpr const char* kReenterInternal = "Re-Enter internal plate thickne
 // Messages.
 inline constexpr const char* kEnterNumeric = "Enter Numeric Value.";
 inline constexpr const char* kEnterNumericExternalMin = "Enter Numberic Value.";
-inline constexpr const char* kPlateTooGreat = "Plate thickness is too great.";
-inline constexpr const char* kValueTooLarge = "Value too large to calculate.";
+inline constexpr const char* kPlateTooGreat = kPlateTooGreatMessage;
+inline constexpr const char* kValueTooLarge = kValueTooLargeMessage;
 
 } // namespace orvanta::captions

@@ -32,7 +32,7 @@ bool noBandLeft(const PitchContext& context, const SideControls& fields)
 {
     const std::optional<double> maximum = context.numberInLabel(*fields.preplateMaxLabel);
     const std::optional<double> minimum = context.numberInLabel(*fields.preplateMinLabel);
-    return maximum && minimum && *minimum >= *maximum;
+    return maximum && minimum && leavesNoBand(*maximum, *minimum);
 }
 
 } // namespace

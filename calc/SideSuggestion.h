@@ -1,0 +1,33 @@
+// One thread side from its four entries, with the calculator window's own
+// rules and messages, for callers that have no window: each entry is first
+// taken to the display pattern its field would write back, the after-plate
+// limits must leave a band, the thicknesses must not be reversed, and the
+// plating must leave a band between the suggestions (compared as shown).
+#pragma once
+
+#include "PlatingArithmetic.h"
+
+#include <string>
+
+namespace orvanta {
+
+inline constexpr const char* kPlateTooGreatMessage = "Plate thickness is too great.";
+inline constexpr const char* kValueTooLargeMessage = "Value too large to calculate.";
+
+struct SideSuggestion {
+    SideEntry entry;       // the entries as their fields show them
+    PrePlateLimits limits; // absent limits were not computed
+    std::string error;     // the window's message for this side; empty when none
+};
+
+// Without both thicknesses nothing is computed and nothing is wrong.
+[[nodiscard]] SideSuggestion suggestSide(ThreadSide side, const SideEntry& entry);
+
+// A value as its four-decimal display reads back.
+[[nodiscard]] double asDisplayed(double value);
+
+// No band is left when the suggested minimum, as shown, is not below the
+// suggested maximum as shown.
+[[nodiscard]] bool leavesNoBand(double preplateMax, double preplateMin);
+
+} // namespace orvanta

@@ -1,0 +1,417 @@
+#include "BatchCommand.h"
+
+#include "CsvWriter.h"
+#include "NumberText.h"
+#include "ResultRow.h"
+
+#include <csv.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <unordered_map>
+#include <vector>
+
+namespace orvanta::cli {
+
+namespace {
+
+std::string trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    const auto last = text.find_last_not_of(" \t");
+    return first == std::string_view::npos ? std::string() : std::string(text.substr(first, last - first + 1));
+}
+
+std::string lowered(std::string text)
+{
+    for (char& c : text) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return text;
+}
+
+constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
+
+// The input columns the batch reads, beside the result columns.
+enum class InputColumn { AfterPlate, Count };
+
+class Batch {
+public:
+    Batch(OutputOpener& output, std::FILE* err, const BatchOptions& options)
+        : m_output(output)
+        , m_err(err)
+        , m_options(options)
+    {
+        m_format.decimalSeparator = options.decimalComma ? "," : ".";
+    }
+
+    // A complete input row; false once the run has to stop.
+    bool row(std::vector<std::string>& fields, long line)
+    {
+        if (!m_headerSeen) {
+            return header(fields, line);
+        }
+        if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return trimmed(f).empty(); })) {
+            return true; // a blank line, or one of delimiters only
+        }
+        if (!openOutput()) {
+            return false;
+        }
+        process(fields);
+        m_sawDataRow = true;
+        return true;
+    }
+
+    // A part of the file libcsv could not read as CSV.
+    bool unreadable(long line, long column, const char* reason)
+    {
+        if (!m_sawDataRow) {
+            std::fprintf(m_err, "orvanta-cli: line %ld, column %ld: not readable as CSV (%s)\n", line, column, reason);
+            return false;
+        }
+        std::vector<std::string> fields(m_header.size());
+        writeRows(fields, {errorRow("line " + std::to_string(line) + ", column " + std::to_string(column) +
+                                    ": not readable as CSV (" + reason + "); the line was skipped")});
+        return true;
+    }
+
+    int finish()
+    {
+        if (!m_headerSeen) {
+            std::fprintf(m_err, "orvanta-cli: line 1: the input is empty: a parts list starts with a header\n");
+            return 2;
+        }
+        if (!openOutput()) {
+            return 2;
+        }
+        return m_anyError ? 1 : 0;
+    }
+
+    [[nodiscard]] bool opened() const { return m_out != nullptr; }
+    std::FILE* out() const { return m_out; }
+
+private:
+    bool header(std::vector<std::string>& fields, long line)
+    {
+        m_header = fields;
+        for (std::size_t i = 0; i < m_header.size(); ++i) {
+            if (i == 0 && m_header[i].rfind("\xEF\xBB\xBF", 0) == 0) {
+                m_header[i].erase(0, 3); // a byte-order mark
+            }
+            const std::string name = lowered(trimmed(m_header[i]));
+            const auto& names = columnNames();
+            for (std::size_t c = 0; c < kColumnCount; ++c) {
+                if (name == names[c] && m_resultIndex[c] == kAbsent) {
+                    m_resultIndex[c] = i;
+                }
+            }
+            if (name == "after_plate" && m_afterPlateIndex == kAbsent) {
+                m_afterPlateIndex = i;
+            }
+        }
+        if (m_resultIndex[static_cast<std::size_t>(Column::Designation)] == kAbsent &&
+            m_resultIndex[static_cast<std::size_t>(Column::Side)] == kAbsent) {
+            std::fprintf(m_err,
+                         "orvanta-cli: line %ld, column 1: the header names neither a designation nor a side "
+                         "column, so this is not a parts list\n",
+                         line);
+            return false;
+        }
+        // Result columns the input lacks go after its own, in their order.
+        std::size_t next = m_header.size();
+        m_outputHeader = m_header;
+        for (std::size_t c = 0; c < kColumnCount; ++c) {
+            if (m_resultIndex[c] == kAbsent) {
+                m_resultIndex[c] = next++;
+                m_outputHeader.emplace_back(columnNames()[c]);
+            }
+        }
+        m_headerSeen = true;
+        return true;
+    }
+
+    bool openOutput()
+    {
+        if (m_out != nullptr) {
+            return true;
+        }
+        std::string error;
+        m_out = m_output.open(error);
+        if (m_out == nullptr) {
+            std::fprintf(m_err, "orvanta-cli: %s\n", error.c_str());
+            return false;
+        }
+        m_writer.emplace(m_out, m_options.delimiter);
+        for (const std::string& name : m_outputHeader) {
+            m_writer->field(name);
+        }
+        m_writer->endRow();
+        return true;
+    }
+
+    const std::string& cell(const std::vector<std::string>& fields, Column column) const
+    {
+        static const std::string kEmpty;
+        const std::size_t i = m_resultIndex[static_cast<std::size_t>(column)];
+        return i < fields.size() && i < m_header.size() ? fields[i] : kEmpty;
+    }
+
+    std::optional<double> number(const std::vector<std::string>& fields, Column column, std::string& error) const
+    {
+        const std::string text = trimmed(cell(fields, column));
+        if (text.empty()) {
+            return std::nullopt;
+        }
+        std::optional<double> value = parseNumber(text, m_format.decimalSeparator);
+        if (!value && error.empty()) {
+            error = std::string(columnNames()[static_cast<std::size_t>(column)]) + " is not a number: " + text;
+        }
+        return value;
+    }
+
+    static ResultRow errorRow(std::string message)
+    {
+        ResultRow row;
+        row[Column::Error] = std::move(message);
+        return row;
+    }
+
+    const threads::ThreadLookup& lookUp(const std::string& designation)
+    {
+        // Parts lists repeat their threads; the cache stays small.
+        constexpr std::size_t kCacheLimit = 4096;
+        auto found = m_cache.find(designation);
+        if (found == m_cache.end()) {
+            if (m_cache.size() >= kCacheLimit) {
+                m_cache.clear();
+            }
+            found = m_cache.emplace(designation, threads::lookUpThread(designation)).first;
+        }
+        return found->second;
+    }
+
+    void process(const std::vector<std::string>& fields)
+    {
+        if (fields.size() != m_header.size()) {
+            writeRows(fields, {errorRow("the row has " + std::to_string(fields.size()) + " fields, the header " +
+                                        std::to_string(m_header.size()))});
+            return;
+        }
+        std::string error;
+        threads::AfterPlate rule = threads::AfterPlate::ClassLimits;
+        if (m_afterPlateIndex != kAbsent) {
+            const std::string choice = lowered(trimmed(fields[m_afterPlateIndex]));
+            if (choice == "allowance") {
+                rule = threads::AfterPlate::UseAllowance;
+            } else if (!choice.empty() && choice != "class") {
+                error = "after_plate is class or allowance, not " + trimmed(fields[m_afterPlateIndex]);
+            }
+        }
+        const std::optional<double> platingMin = number(fields, Column::PlatingMin, error);
+        const std::optional<double> platingMax = number(fields, Column::PlatingMax, error);
+        if (error.empty() && platingMin.has_value() != platingMax.has_value()) {
+            error = "plating_min and plating_max go together: give both or neither";
+        }
+        const std::optional<Plating> plating =
+            platingMin && platingMax ? std::optional<Plating>(Plating{*platingMin, *platingMax}) : std::nullopt;
+
+        const std::string designation = trimmed(cell(fields, Column::Designation));
+        if (!error.empty()) {
+            writeRows(fields, {errorRow(error)});
+        } else if (!designation.empty()) {
+            writeRows(fields, rowsForDesignation(lookUp(designation), designation, rule, plating, m_format));
+        } else {
+            writeRows(fields, {ownLimits(fields, plating)});
+        }
+    }
+
+    ResultRow ownLimits(const std::vector<std::string>& fields, const std::optional<Plating>& plating)
+    {
+        const std::string sideText = lowered(trimmed(cell(fields, Column::Side)));
+        const std::string unitText = lowered(trimmed(cell(fields, Column::Unit)));
+        if (sideText.empty()) {
+            return errorRow("the row names neither a designation nor a side");
+        }
+        if (sideText != "external" && sideText != "internal") {
+            return errorRow("side is external or internal, not " + trimmed(cell(fields, Column::Side)));
+        }
+        if (unitText != "in" && unitText != "mm") {
+            return errorRow("unit is in or mm, not " +
+                            (unitText.empty() ? "empty" : trimmed(cell(fields, Column::Unit))));
+        }
+        std::string error;
+        const std::optional<double> max = number(fields, Column::AfterPlateMax, error);
+        const std::optional<double> min = number(fields, Column::AfterPlateMin, error);
+        if (!error.empty()) {
+            return errorRow(error);
+        }
+        if (!max && !min) {
+            return errorRow("after_plate_max and after_plate_min are empty");
+        }
+        return rowForLimits(sideText == "external" ? ThreadSide::External : ThreadSide::Internal,
+                            unitText == "in" ? UnitSystem::Inch : UnitSystem::Metric, max, min, plating, m_format);
+    }
+
+    // One output row per result: the input's cells, result cells in place.
+    void writeRows(const std::vector<std::string>& fields, const std::vector<ResultRow>& results)
+    {
+        for (const ResultRow& result : results) {
+            m_anyError = m_anyError || result.failed();
+            m_line.assign(m_outputHeader.size(), std::string());
+            for (std::size_t i = 0; i < fields.size() && i < m_header.size(); ++i) {
+                m_line[i] = fields[i];
+            }
+            for (std::size_t c = 0; c < kColumnCount; ++c) {
+                const std::string& value = result.cells[c];
+                // A refused row keeps what it was given.
+                if (!value.empty() || !result.failed()) {
+                    m_line[m_resultIndex[c]] = value;
+                }
+            }
+            for (const std::string& value : m_line) {
+                m_writer->field(value);
+            }
+            m_writer->endRow();
+        }
+    }
+
+    OutputOpener& m_output;
+    std::FILE* m_err;
+    BatchOptions m_options;
+    Formatting m_format;
+    std::FILE* m_out = nullptr;
+    std::optional<CsvWriter> m_writer;
+    bool m_headerSeen = false;
+    bool m_sawDataRow = false;
+    bool m_anyError = false;
+    std::vector<std::string> m_header;
+    std::vector<std::string> m_outputHeader;
+    std::array<std::size_t, kColumnCount> m_resultIndex = [] {
+        std::array<std::size_t, kColumnCount> absent{};
+        absent.fill(kAbsent);
+        return absent;
+    }();
+    std::size_t m_afterPlateIndex = kAbsent;
+    std::unordered_map<std::string, threads::ThreadLookup> m_cache;
+    std::vector<std::string> m_line;
+};
+
+// libcsv calls back per field and per row; this gathers a row.
+struct Reader {
+    Batch& batch;
+    std::vector<std::string> fields;
+    std::size_t fieldCount = 0;
+    long line = 1;          // the line the current row starts on
+    long linesConsumed = 0; // line breaks before the current chunk
+    bool stopped = false;
+
+    static void onField(void* data, std::size_t size, void* self)
+    {
+        auto& reader = *static_cast<Reader*>(self);
+        if (reader.fieldCount == reader.fields.size()) {
+            reader.fields.emplace_back();
+        }
+        reader.fields[reader.fieldCount++].assign(static_cast<const char*>(data), size);
+    }
+    static void onRow(int, void* self)
+    {
+        auto& reader = *static_cast<Reader*>(self);
+        if (reader.stopped) {
+            return;
+        }
+        std::vector<std::string> row(
+            std::make_move_iterator(reader.fields.begin()),
+            std::make_move_iterator(reader.fields.begin() + static_cast<std::ptrdiff_t>(reader.fieldCount)));
+        reader.fieldCount = 0;
+        if (!reader.batch.row(row, reader.line)) {
+            reader.stopped = true;
+        }
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            reader.fields[i] = std::move(row[i]); // keep the strings' capacity
+        }
+    }
+};
+
+} // namespace
+
+int runBatch(std::FILE* in, OutputOpener& output, std::FILE* err, const BatchOptions& options)
+{
+    Batch batch(output, err, options);
+    Reader reader{batch, {}, 0, 1, 0, false};
+    csv_parser parser;
+    const auto start = [&] {
+        csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+        csv_set_delim(&parser, static_cast<unsigned char>(options.delimiter));
+    };
+    start();
+
+    std::vector<char> buffer(1 << 16);
+    bool skippingToLineEnd = false;
+    bool firstChunk = true;
+    std::size_t size = 0;
+    while (!reader.stopped && (size = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
+        const char* data = buffer.data();
+        if (firstChunk && size >= 3 && std::string_view(data, 3) == "\xEF\xBB\xBF") {
+            data += 3;
+            size -= 3;
+        }
+        firstChunk = false;
+        while (size > 0 && !reader.stopped) {
+            if (skippingToLineEnd) {
+                const char* newline = static_cast<const char*>(std::memchr(data, '\n', size));
+                if (newline == nullptr) {
+                    break;
+                }
+                ++reader.linesConsumed;
+                size -= static_cast<std::size_t>(newline + 1 - data);
+                data = newline + 1;
+                skippingToLineEnd = false;
+                start();
+                continue;
+            }
+            const std::size_t parsed = csv_parse(&parser, data, size, Reader::onField, Reader::onRow, &reader);
+            if (parsed == size) {
+                reader.linesConsumed += std::count(data, data + size, '\n');
+                break;
+            }
+            // Not CSV here: report the line and column, then go on after the line.
+            const long lineBreaks = std::count(data, data + parsed, '\n');
+            const char* lineStart = data + parsed;
+            while (lineStart > data && lineStart[-1] != '\n') {
+                --lineStart;
+            }
+            const long line = reader.linesConsumed + lineBreaks + 1;
+            const long column = static_cast<long>(data + parsed - lineStart) + 1;
+            const char* reason = csv_strerror(csv_error(&parser));
+            csv_free(&parser);
+            reader.fieldCount = 0;
+            if (!batch.unreadable(line, column, reason)) {
+                return 2;
+            }
+            reader.linesConsumed += lineBreaks;
+            data += parsed;
+            size -= parsed;
+            skippingToLineEnd = true;
+        }
+    }
+    if (reader.stopped) {
+        csv_free(&parser);
+        return 2;
+    }
+    if (!skippingToLineEnd && csv_fini(&parser, Reader::onField, Reader::onRow, &reader) != 0) {
+        const char* reason = csv_strerror(csv_error(&parser));
+        csv_free(&parser);
+        if (!batch.unreadable(reader.linesConsumed + 1, 1, reason)) {
+            return 2;
+        }
+    } else if (!skippingToLineEnd) {
+        csv_free(&parser);
+    }
+    if (reader.stopped) {
+        return 2;
+    }
+    return batch.finish();
+}
+
+} // namespace orvanta::cli

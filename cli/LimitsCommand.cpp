@@ -1,0 +1,163 @@
+#include "LimitsCommand.h"
+
+#include "CsvWriter.h"
+#include "NumberText.h"
+
+#include <algorithm>
+
+namespace orvanta::cli {
+
+namespace {
+
+void writeCsv(const std::vector<ResultRow>& rows, std::FILE* out)
+{
+    CsvWriter csv(out, ',');
+    for (const std::string_view name : columnNames()) {
+        csv.field(name);
+    }
+    csv.endRow();
+    for (const ResultRow& row : rows) {
+        for (const std::string& cell : row.cells) {
+            csv.field(cell);
+        }
+        csv.endRow();
+    }
+}
+
+std::string jsonString(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                out += escaped;
+            } else {
+                out.push_back(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+void writeJson(const std::vector<ResultRow>& rows, std::FILE* out)
+{
+    std::fputs("[\n", out);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        std::fputs("  {", out);
+        for (std::size_t c = 0; c < kColumnCount; ++c) {
+            const std::string& cell = rows[r].cells[c];
+            std::fprintf(out, "%s%s: %s", c == 0 ? "" : ", ", jsonString(columnNames()[c]).c_str(),
+                         cell.empty() ? "null" : jsonString(cell).c_str());
+        }
+        std::fputs(r + 1 < rows.size() ? "},\n" : "}\n", out);
+    }
+    std::fputs("]\n", out);
+}
+
+void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& lookup, std::FILE* out)
+{
+    if (!lookup.limits) {
+        std::fprintf(out, "error: %s\n", lookup.error.c_str());
+        return;
+    }
+    const std::vector<std::pair<const char*, Column>> columns = {
+        {"side", Column::Side},
+        {"designation", Column::Designation},
+        {"basic", Column::Basic},
+        {"allowance", Column::Allowance},
+        {"class tol.", Column::ClassTolerance},
+        {"after-plate max", Column::AfterPlateMax},
+        {"after-plate min", Column::AfterPlateMin},
+        {"pre-plate max", Column::PrePlateMax},
+        {"pre-plate min", Column::PrePlateMin},
+    };
+    std::vector<std::size_t> widths;
+    for (const auto& [title, column] : columns) {
+        std::size_t width = std::string_view(title).size();
+        for (const ResultRow& row : rows) {
+            width = std::max(width, row[column].size());
+        }
+        widths.push_back(width);
+    }
+    const auto line = [&](const auto& cellOf) {
+        std::string text;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            std::string cell = cellOf(i);
+            cell.resize(widths[i], ' ');
+            text += (i == 0 ? "" : "  ") + cell;
+        }
+        while (!text.empty() && text.back() == ' ') {
+            text.pop_back();
+        }
+        std::fprintf(out, "%s\n", text.c_str());
+    };
+    std::fprintf(out, "%s (%s)\n", lookup.limits->designation.c_str(),
+                 lookup.limits->unit == UnitSystem::Inch ? "inch" : "mm");
+    line([&](std::size_t i) { return std::string(columns[i].first); });
+    for (const ResultRow& row : rows) {
+        line([&](std::size_t i) { return row[columns[i].second]; });
+    }
+    for (const ResultRow& row : rows) {
+        if (row.failed()) {
+            std::fprintf(out, "%s: %s\n", row[Column::Side].c_str(), row[Column::Error].c_str());
+        }
+    }
+    for (const std::string& note : lookup.limits->notes) {
+        std::fprintf(out, "note: %s\n", note.c_str());
+    }
+}
+
+} // namespace
+
+std::optional<Plating> parsePlating(std::string_view text)
+{
+    const std::size_t colon = text.find(':');
+    const std::optional<double> first = parseNumber(text.substr(0, colon), ".");
+    if (colon == std::string_view::npos) {
+        return first ? std::optional<Plating>(Plating{*first, *first}) : std::nullopt;
+    }
+    const std::optional<double> second = parseNumber(text.substr(colon + 1), ".");
+    if (!first || !second) {
+        return std::nullopt;
+    }
+    return Plating{*first, *second};
+}
+
+int runLimits(const LimitsRequest& request, std::FILE* out)
+{
+    const threads::ThreadLookup lookup = threads::lookUpThread(request.designation);
+    const std::vector<ResultRow> rows =
+        rowsForDesignation(lookup, request.designation, request.rule, request.plating, Formatting{});
+    switch (request.format) {
+    case OutputFormat::Csv:
+        writeCsv(rows, out);
+        break;
+    case OutputFormat::Json:
+        writeJson(rows, out);
+        break;
+    case OutputFormat::Text:
+        writeText(rows, lookup, out);
+        break;
+    }
+    return std::any_of(rows.begin(), rows.end(), [](const ResultRow& row) { return row.failed(); }) ? 1 : 0;
+}
+
+} // namespace orvanta::cli

@@ -1,0 +1,64 @@
+// The result of one thread side as the command line reports it: every cell
+// already in the calculator's four-decimal pattern, an empty cell where
+// nothing was computed.
+#pragma once
+
+#include "SideSuggestion.h"
+#include "ThreadLimits.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvanta::cli {
+
+enum class Column {
+    Designation,
+    Side,
+    Unit,
+    Basic,
+    Allowance,
+    ClassTolerance,
+    AfterPlateMax,
+    AfterPlateMin,
+    PlatingMin,
+    PlatingMax,
+    PrePlateMax,
+    PrePlateMin,
+    Error,
+};
+inline constexpr std::size_t kColumnCount = 13;
+
+// The result columns' names, in their order.
+[[nodiscard]] const std::array<std::string_view, kColumnCount>& columnNames();
+
+struct ResultRow {
+    std::array<std::string, kColumnCount> cells;
+    [[nodiscard]] std::string& operator[](Column c) { return cells[static_cast<std::size_t>(c)]; }
+    [[nodiscard]] const std::string& operator[](Column c) const { return cells[static_cast<std::size_t>(c)]; }
+    [[nodiscard]] bool failed() const { return !(*this)[Column::Error].empty(); }
+};
+
+struct Plating {
+    double min = 0;
+    double max = 0;
+};
+
+struct Formatting {
+    std::string decimalSeparator = ".";
+};
+
+// Every side a designation names (a fit: external first); a refused
+// designation gives one row with its message.
+[[nodiscard]] std::vector<ResultRow> rowsForDesignation(const threads::ThreadLookup& lookup, std::string_view written,
+                                                        threads::AfterPlate rule, const std::optional<Plating>& plating,
+                                                        const Formatting& format);
+
+// A side given by its own after-plate limits.
+[[nodiscard]] ResultRow rowForLimits(ThreadSide side, UnitSystem unit, std::optional<double> afterPlateMax,
+                                     std::optional<double> afterPlateMin, const std::optional<Plating>& plating,
+                                     const Formatting& format);
+
+} // namespace orvanta::cli

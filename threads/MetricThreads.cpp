@@ -1,0 +1,205 @@
+#include "MetricThreads.h"
+
+#include "MetricData.h"
+#include "Names.h"
+#include "Rounding.h"
+
+#include <cmath>
+
+namespace orvanta::threads {
+
+namespace {
+
+const MetricSizePitches* findSize(long diameterMicro)
+{
+    for (const MetricSizePitches& size : metricSizes()) {
+        if (size.diameterMicro == diameterMicro) {
+            return &size;
+        }
+    }
+    return nullptr;
+}
+
+bool listsPitch(const MetricSizePitches& size, long pitchMicro)
+{
+    if (size.coarsePitchMicro == pitchMicro) {
+        return true;
+    }
+    for (const long fine : size.finePitchMicro) {
+        if (fine == pitchMicro) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const MetricGradeSixTolerance* gradeSixTolerance(long diameterMicro, long pitchMicro)
+{
+    for (const MetricGradeSixTolerance& row : metricGradeSixTolerances()) {
+        if (diameterMicro > row.overMicro && diameterMicro <= row.upToMicro && row.pitchMicro == pitchMicro) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// es of e, f, g, h (h: 0), or EI of G, H (H: 0), in µm.
+std::optional<int> fundamentalDeviation(char position, long pitchMicro)
+{
+    if (position == 'h' || position == 'H') {
+        return 0;
+    }
+    for (const MetricDeviations& row : metricDeviations()) {
+        if (row.pitchMicro != pitchMicro) {
+            continue;
+        }
+        const int value = position == 'e' ? row.e : (position == 'f' ? row.f : row.g);
+        if (value == kNoDeviation) {
+            return std::nullopt;
+        }
+        return position == 'G' ? -value : value;
+    }
+    return std::nullopt;
+}
+
+// Grade factors on Td2(6), grades 3 to 9.
+constexpr double kGradeFactor[] = {0.5, 0.63, 0.8, 1.0, 1.25, 1.6, 2.0};
+
+struct SideMicrons {
+    long basic;
+    int deviation;
+    int tolerance;
+    long max;
+    long min;
+};
+
+std::optional<SideMicrons> sideMicrons(long basic, const MetricGradeSixTolerance& row, const MetricClass& c,
+                                       long pitchMicro, std::string& error)
+{
+    if (c.grade > row.highestGrade) {
+        error = "ISO 965-1 gives no tolerance grade " + std::to_string(c.grade) + " for pitch " +
+                millimetres(pitchMicro) + ": grades 3 to " + std::to_string(row.highestGrade) + " only";
+        return std::nullopt;
+    }
+    const int gradeSix = row.micrometres;
+    const std::optional<int> deviation = fundamentalDeviation(c.position, pitchMicro);
+    if (!deviation) {
+        error = std::string("tolerance position ") + c.position +
+                " is not in Orvanta's verified ISO 965-1 "
+                "tables for pitch " +
+                millimetres(pitchMicro);
+        return std::nullopt;
+    }
+    int tolerance = c.grade == 6 ? gradeSix : roundToR40(kGradeFactor[c.grade - 3] * gradeSix);
+    if (c.external()) {
+        const long max = basic + *deviation;
+        return SideMicrons{basic, *deviation, tolerance, max, max - tolerance};
+    }
+    tolerance = roundToR40(1.32 * tolerance);
+    const long min = basic + *deviation;
+    return SideMicrons{basic, *deviation, tolerance, min + tolerance, min};
+}
+
+SideLimits toSideLimits(const SideMicrons& m, bool external, std::string designation)
+{
+    SideLimits s;
+    s.side = external ? ThreadSide::External : ThreadSide::Internal;
+    s.designation = std::move(designation);
+    s.basic = static_cast<double>(m.basic) / 1000;
+    s.allowance = std::abs(m.deviation) / 1000.0;
+    s.classTolerance = m.tolerance / 1000.0;
+    s.max = static_cast<double>(m.max) / 1000;
+    s.min = static_cast<double>(m.min) / 1000;
+    return s;
+}
+
+} // namespace
+
+int roundToR40(double micrometres)
+{
+    // ISO 3 rounded values of the R40 series, in hundredths.
+    static constexpr int kMantissa[40] = {100, 106, 112, 118, 125, 132, 140, 150, 160, 170, 180, 190, 200, 212,
+                                          224, 236, 250, 265, 280, 300, 315, 335, 355, 375, 400, 425, 450, 475,
+                                          500, 530, 560, 600, 630, 670, 710, 750, 800, 850, 900, 950};
+    const long step = std::lround(40.0 * std::log10(micrometres));
+    const long decade = step >= 0 ? step / 40 : -((-step + 39) / 40);
+    const int mantissa = kMantissa[step - 40 * decade];
+    if (decade >= 2) {
+        long value = mantissa;
+        for (long i = 2; i < decade; ++i) {
+            value *= 10;
+        }
+        return static_cast<int>(value);
+    }
+    // Under 100 µm: whole micrometres, a half going to the even one.
+    const double value = mantissa * std::pow(10.0, static_cast<double>(decade) - 2);
+    return static_cast<int>(std::nearbyint(value));
+}
+
+ThreadLookup lookUpMetric(const MetricDesignation& thread)
+{
+    ThreadLookup lookup;
+    const std::string size = "M" + millimetres(thread.diameterMicro);
+    const MetricSizePitches* series = findSize(thread.diameterMicro);
+    if (series == nullptr) {
+        lookup.error = thread.diameterMicro > metricSizes().back().diameterMicro
+                           ? size + " is above the ISO 261 sizes Orvanta's tables cover (M1 to M68)"
+                           : size + " is not an ISO 261 size";
+        return lookup;
+    }
+    ThreadLimits limits;
+    limits.unit = UnitSystem::Metric;
+    long pitch = thread.pitchMicro;
+    if (pitch == 0) {
+        if (series->coarsePitchMicro == 0) {
+            lookup.error = size + " has no coarse pitch: name the pitch (" + size + "x...)";
+            return lookup;
+        }
+        pitch = series->coarsePitchMicro;
+        limits.notes.push_back("pitch not given: the coarse pitch " + millimetres(pitch));
+    } else if (!listsPitch(*series, pitch)) {
+        lookup.error = size + " has no pitch " + millimetres(pitch);
+        return lookup;
+    }
+    const MetricGradeSixTolerance* gradeSix = gradeSixTolerance(thread.diameterMicro, pitch);
+    if (gradeSix == nullptr) {
+        lookup.error = size + "x" + millimetres(pitch) +
+                       ": its pitch diameter tolerance is not in Orvanta's verified "
+                       "ISO 965-1 tables";
+        return lookup;
+    }
+
+    std::optional<MetricClass> external = thread.externalClass;
+    std::optional<MetricClass> internal = thread.internalClass;
+    if (!external && !internal) {
+        // ISO 965-1's class when none is named; its smallest sizes take 5H/6h.
+        const bool smallest = thread.diameterMicro <= 1400;
+        external = MetricClass{6, smallest ? 'h' : 'g', smallest ? "6h" : "6g"};
+        internal = MetricClass{smallest ? 5 : 6, 'H', smallest ? "5H" : "6H"};
+        limits.notes.push_back("class not given: " + internal->text + "/" + external->text + ", the ISO 965-1 default");
+    }
+
+    // d2 = d - 0.649519 P, to the micrometre.
+    const long basic = static_cast<long>(
+        roundDown(static_cast<long long>(thread.diameterMicro) * 1'000'000 - 649'519LL * pitch, 6, 0));
+    const std::string threadText = size + "x" + millimetres(pitch);
+    for (const std::optional<MetricClass>& c : {external, internal}) {
+        if (!c) {
+            continue;
+        }
+        const std::optional<SideMicrons> microns = sideMicrons(basic, *gradeSix, *c, pitch, lookup.error);
+        if (!microns) {
+            return lookup;
+        }
+        (c->external() ? limits.external : limits.internal) =
+            toSideLimits(*microns, c->external(), threadText + "-" + c->text);
+    }
+    limits.designation = threadText + "-" + (internal ? internal->text : external->text);
+    if (internal && external) {
+        limits.designation += "/" + external->text;
+    }
+    lookup.limits = std::move(limits);
+    return lookup;
+}
+
+} // namespace orvanta::threads

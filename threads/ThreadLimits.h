@@ -1,0 +1,62 @@
+// Designation in, pitch diameter limits out: the Unified inch threads of
+// ASME B1.1 and the ISO metric threads of ISO 965-1 / ASME B1.13M. Every
+// number comes from the standards' tables or from the formulas the standard
+// itself gives; a combination the tables do not back is refused, not guessed.
+#pragma once
+
+#include "PlatingArithmetic.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvanta::threads {
+
+// One side of a thread, in its unit (inch or mm). Values are exact to the
+// tables' decimals (four in inch, three in mm), except the class tolerance,
+// which the standard never rounds before use.
+struct SideLimits {
+    ThreadSide side = ThreadSide::External;
+    std::string designation; // this side's normal form: "1/2-13 UNC-2A"
+    double basic = 0;        // basic pitch diameter
+    double allowance = 0;    // external: es (from basic down); internal: EI (from basic up)
+    double classTolerance = 0;
+    double max = 0;
+    double min = 0;
+};
+
+struct ThreadLimits {
+    UnitSystem unit = UnitSystem::Inch;
+    std::string designation; // normal form; a fit names both classes
+    std::optional<SideLimits> external;
+    std::optional<SideLimits> internal;
+    // What was assumed or worth knowing: an inferred series, default classes, a UNS thread.
+    std::vector<std::string> notes;
+};
+
+struct ThreadLookup {
+    std::optional<ThreadLimits> limits;
+    std::string error; // says what is wrong when there are no limits
+};
+
+[[nodiscard]] ThreadLookup lookUpThread(std::string_view designation);
+
+// Which limits a plated thread must meet after plating.
+enum class AfterPlate {
+    ClassLimits,  // the drawing's class limits apply after plating
+    UseAllowance, // the maximum-material limit after plating is basic size
+};
+
+// The after-plate limits of a side under the rule chosen; the other fields
+// are kept. Under UseAllowance the allowance is what the plating may take.
+[[nodiscard]] SideLimits afterPlateLimits(const SideLimits& limits, AfterPlate rule);
+
+// The largest plating thickness an allowance absorbs: plating moves the
+// pitch diameter by four times its thickness.
+[[nodiscard]] double platingAbsorbed(double allowance);
+
+// The designations of the standard series, for completion: "1/2-13 UNC", "M10x1.5".
+[[nodiscard]] const std::vector<std::string>& standardDesignations();
+
+} // namespace orvanta::threads

@@ -1,0 +1,329 @@
+#include "UnifiedThreads.h"
+
+#include "Names.h"
+#include "Rounding.h"
+#include "UnifiedData.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvanta::threads {
+
+namespace {
+
+constexpr long kMicro = 1'000'000;
+
+struct ResolvedSize {
+    long diameterMicro = 0;
+    std::string name;
+};
+
+const char* seriesName(UnifiedSeries series)
+{
+    switch (series) {
+    case UnifiedSeries::UNC:
+        return "UNC";
+    case UnifiedSeries::UNF:
+        return "UNF";
+    case UnifiedSeries::UNEF:
+        return "UNEF";
+    default:
+        return "UN";
+    }
+}
+
+// The coarse, fine and 4-, 6- and 8-UN series are toleranced over a length
+// of engagement of one diameter; the extra-fine and finer constant-pitch
+// series over nine pitches.
+bool engagementIsDiameter(UnifiedSeries series)
+{
+    switch (series) {
+    case UnifiedSeries::UNC:
+    case UnifiedSeries::UNF:
+    case UnifiedSeries::UN4:
+    case UnifiedSeries::UN6:
+    case UnifiedSeries::UN8:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string decimalName(long micro)
+{
+    // Sixty-fourths read as fractions; anything else as a decimal.
+    constexpr long kSixtyFourth = kMicro / 64;
+    if (micro % kSixtyFourth == 0) {
+        long whole = micro / kMicro;
+        long numerator = (micro % kMicro) / kSixtyFourth;
+        long denominator = 64;
+        while (numerator != 0 && numerator % 2 == 0) {
+            numerator /= 2;
+            denominator /= 2;
+        }
+        if (numerator == 0) {
+            return std::to_string(whole);
+        }
+        const std::string fraction = std::to_string(numerator) + "/" + std::to_string(denominator);
+        return whole == 0 ? fraction : std::to_string(whole) + "-" + fraction;
+    }
+    std::string text = std::to_string(micro / kMicro) + "." + std::to_string(kMicro + micro % kMicro).substr(1);
+    while (text.back() == '0' && text[text.size() - 4] != '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
+std::string sizeName(long micro, bool numberSize, int number)
+{
+    if (numberSize) {
+        return "#" + std::to_string(number);
+    }
+    for (const UnifiedSize& size : unifiedSizes()) {
+        if (size.diameterMicro == micro) {
+            return size.name;
+        }
+    }
+    return decimalName(micro);
+}
+
+const UnifiedSeriesEntry* findEntry(long diameterMicro, int tpi)
+{
+    for (const UnifiedSeriesEntry& entry : unifiedSeriesEntries()) {
+        if (entry.diameterMicro == diameterMicro && entry.tpiTenths == tpi) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+const UnifiedSeriesEntry* findSeries(long diameterMicro, UnifiedSeries series)
+{
+    for (const UnifiedSeriesEntry& entry : unifiedSeriesEntries()) {
+        if (entry.diameterMicro == diameterMicro && entry.series == series) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+long numberSizeMicro(int number)
+{
+    return 60'000 + 13'000L * number;
+}
+
+// A bare 1 to 6 names a number size or whole inches; the standard series
+// decide, and a thread neither series has is not guessed.
+bool resolveSize(const UnifiedDesignation& thread, ResolvedSize& size, std::string& error)
+{
+    switch (thread.sizeForm) {
+    case UnifiedSizeForm::NumberSize:
+        size = {numberSizeMicro(thread.numberSize), sizeName(0, true, thread.numberSize)};
+        return true;
+    case UnifiedSizeForm::Inches:
+        size = {thread.diameterMicro, sizeName(thread.diameterMicro, false, 0)};
+        return true;
+    case UnifiedSizeForm::Undecided:
+        break;
+    }
+    const long asNumber = numberSizeMicro(thread.numberSize);
+    const long asInches = thread.diameterMicro;
+    const bool numberFits = findEntry(asNumber, thread.tpiTenths) != nullptr;
+    const bool inchesFit = findEntry(asInches, thread.tpiTenths) != nullptr;
+    if (numberFits != inchesFit) {
+        size = numberFits ? ResolvedSize{asNumber, sizeName(0, true, thread.numberSize)}
+                          : ResolvedSize{asInches, sizeName(asInches, false, 0)};
+        return true;
+    }
+    const std::string n = std::to_string(thread.numberSize);
+    const std::string tpi = tpiText(thread.tpiTenths);
+    error = n + "-" + tpi + " is not in a standard series: write #" + n + "-" + tpi + " for number size " + n + " or " +
+            n + ".000-" + tpi + " for " + n + " inch";
+    return false;
+}
+
+struct ResolvedSeries {
+    std::string written; // "UNC", "UN", "UNS", ...
+    bool engagementIsDiameter = false;
+    bool standard = false; // in a standard series: the tables' rules apply
+};
+
+bool resolveSeries(const UnifiedDesignation& thread, const ResolvedSize& size, ResolvedSeries& resolved,
+                   std::vector<std::string>& notes, std::string& error)
+{
+    const std::string thread_ = size.name + "-" + tpiText(thread.tpiTenths);
+    const UnifiedSeriesEntry* entry = findEntry(size.diameterMicro, thread.tpiTenths);
+    const std::string& written = thread.series;
+
+    if (written == "UNC" || written == "UNF" || written == "UNEF") {
+        const UnifiedSeries wanted =
+            written == "UNC" ? UnifiedSeries::UNC : (written == "UNF" ? UnifiedSeries::UNF : UnifiedSeries::UNEF);
+        if (entry == nullptr || entry->series != wanted) {
+            const UnifiedSeriesEntry* other = findSeries(size.diameterMicro, wanted);
+            error = other != nullptr ? size.name + " " + written + " has " + tpiText(other->tpiTenths) +
+                                           " threads per inch, not " + tpiText(thread.tpiTenths)
+                                     : size.name + " has no " + written + " thread in the standard series";
+            return false;
+        }
+        resolved = {written, engagementIsDiameter(entry->series), true};
+        return true;
+    }
+    if (entry == nullptr && written != "UNS" && unverifiedConstantPitch(size.diameterMicro, thread.tpiTenths)) {
+        error = thread_ + (written.empty() ? "" : " " + written) +
+                ": whether this is a standard constant-pitch thread could not be verified at this size; write " +
+                thread_ + " UNS to compute it by the UNS formulas";
+        return false;
+    }
+    if (written == "UNS" || entry == nullptr) {
+        if (written.empty() || written == "UN") {
+            notes.push_back(thread_ + " is not in a standard series: a UNS thread, toleranced by the "
+                                      "formulas over nine pitches");
+        } else if (entry != nullptr) {
+            notes.push_back(thread_ + " is a standard " + std::string(seriesName(entry->series)) +
+                            " thread; computed as UNS, as written");
+        }
+        resolved = {"UNS", false, false};
+        return true;
+    }
+    // Written UN, or nothing: the series the pitch belongs to at this size.
+    if (written.empty()) {
+        notes.push_back(std::string("series not given: ") + seriesName(entry->series) + ", from the pitch");
+    }
+    resolved = {written.empty() ? seriesName(entry->series) : written, engagementIsDiameter(entry->series), true};
+    return true;
+}
+
+struct SideNumbers {
+    long long basicE4;
+    long long allowanceE4;
+    long long toleranceE9;
+    long long maxE4;
+    long long minE4;
+};
+
+// The pitch in units of 10^-8 inch, as the tables round it.
+long long pitchE8(int tpiTenths)
+{
+    return std::llround(1e9 / tpiTenths);
+}
+
+// Td2 of class 2A in millionths of an inch.
+long long classTwoATolerance(long diameterMicro, int tpi, const ResolvedSeries& series)
+{
+    const double pitch = static_cast<double>(pitchE8(tpi)) / 1e8;
+    const double diameter = static_cast<double>(diameterMicro) / kMicro;
+    const double engagement = series.engagementIsDiameter ? diameter : 9.0 * pitch;
+    // The tables of the nine-pitch series above 3/4 in. take the diameter
+    // term at the next half inch.
+    double diameterTerm = diameter;
+    if (series.standard && !series.engagementIsDiameter && diameterMicro > 750'000) {
+        diameterTerm = std::ceil(diameter * 2.0) / 2.0;
+    }
+    return roundToUnits(0.0015 * std::cbrt(diameterTerm), 6) + roundToUnits(0.0015 * std::sqrt(engagement), 6) +
+           roundToUnits(0.015 * std::pow(pitch, 2.0 / 3.0), 6);
+}
+
+SideNumbers sideNumbers(long diameterMicro, int tpi, const ResolvedSeries& series, UnifiedClass c)
+{
+    const long long heightE6 = roundDown(64'951'905LL * pitchE8(tpi), 16, 6);
+    const long long basicE4 = roundDown(diameterMicro - heightE6, 6, 4);
+    const long long td2E6 = classTwoATolerance(diameterMicro, tpi, series);
+
+    // Class factors on Td2, in thousandths.
+    static constexpr long long kExternalFactor[] = {1500, 1000, 750};
+    static constexpr long long kInternalFactor[] = {1950, 1300, 975};
+    const long long toleranceE9 = td2E6 * (c.external ? kExternalFactor : kInternalFactor)[c.grade - 1];
+
+    if (!c.external) {
+        return {basicE4, 0, toleranceE9, roundDown(basicE4 * 100'000 + toleranceE9, 9, 4), basicE4};
+    }
+    long long allowanceE4 = c.grade == 3 ? 0 : roundDown(3 * td2E6, 7, 4);
+    if (c.grade != 3 && series.standard) {
+        for (const UnifiedAllowanceException& exception : unifiedAllowanceExceptions()) {
+            if (exception.diameterMicro == diameterMicro && exception.tpiTenths == tpi) {
+                allowanceE4 = exception.allowanceTenThousandths;
+            }
+        }
+    }
+    const long long maxE4 = roundDown(diameterMicro - allowanceE4 * 100 - heightE6, 6, 4);
+    const long long minE4 = roundDown(maxE4 * 100'000 - toleranceE9, 9, 4);
+    return {basicE4, allowanceE4, toleranceE9, maxE4, minE4};
+}
+
+std::string classText(UnifiedClass c)
+{
+    return std::to_string(c.grade) + (c.external ? "A" : "B");
+}
+
+} // namespace
+
+ThreadLookup lookUpUnified(const UnifiedDesignation& thread)
+{
+    ThreadLookup lookup;
+    ThreadLimits limits;
+    limits.unit = UnitSystem::Inch;
+
+    ResolvedSize size;
+    ResolvedSeries series;
+    if (!resolveSize(thread, size, lookup.error) || !resolveSeries(thread, size, series, limits.notes, lookup.error)) {
+        return lookup;
+    }
+    const std::string seriesText = thread.roundedRoot
+                                       ? "UNR" + (series.written == "UN" ? std::string() : series.written.substr(2))
+                                       : series.written;
+    const std::string threadText = size.name + "-" + tpiText(thread.tpiTenths) + " " + seriesText;
+
+    std::optional<UnifiedClass> external = thread.externalClass;
+    std::optional<UnifiedClass> internal = thread.internalClass;
+    if (!external && !internal) {
+        external = UnifiedClass{2, true};
+        if (!thread.roundedRoot) {
+            internal = UnifiedClass{2, false};
+        }
+        limits.notes.emplace_back(thread.roundedRoot ? "class not given: 2A assumed, the common choice "
+                                                       "(ASME B1.1 names no default)"
+                                                     : "class not given: 2A/2B assumed, the common choice "
+                                                       "(ASME B1.1 names no default)");
+    }
+    if (thread.roundedRoot && internal) {
+        lookup.error = seriesText + " is an external thread form: class " + classText(*internal) +
+                       " is internal (the mating thread is " + series.written + ")";
+        return lookup;
+    }
+    for (const std::optional<UnifiedClass>& c : {external, internal}) {
+        const bool coarseOrFine = series.written == "UNC" || series.written == "UNF";
+        if (c && c->grade == 1 && (!coarseOrFine || size.diameterMicro < classOneSmallestDiameterMicro())) {
+            lookup.error = "class " + classText(*c) +
+                           " is tabulated for UNC and UNF threads of 1/4 in. and "
+                           "larger only";
+            return lookup;
+        }
+    }
+
+    const auto side = [&](UnifiedClass c) {
+        const SideNumbers n = sideNumbers(size.diameterMicro, thread.tpiTenths, series, c);
+        SideLimits s;
+        s.side = c.external ? ThreadSide::External : ThreadSide::Internal;
+        s.designation = threadText + "-" + classText(c);
+        s.basic = static_cast<double>(n.basicE4) / 1e4;
+        s.allowance = static_cast<double>(n.allowanceE4) / 1e4;
+        s.classTolerance = static_cast<double>(n.toleranceE9) / 1e9;
+        s.max = static_cast<double>(n.maxE4) / 1e4;
+        s.min = static_cast<double>(n.minE4) / 1e4;
+        return s;
+    };
+    if (external) {
+        limits.external = side(*external);
+    }
+    if (internal) {
+        limits.internal = side(*internal);
+    }
+    limits.designation = threadText + "-" + (external ? classText(*external) : classText(*internal));
+    if (external && internal) {
+        limits.designation += "/" + classText(*internal);
+    }
+    lookup.limits = std::move(limits);
+    return lookup;
+}
+
+} // namespace orvanta::threads

@@ -154,11 +154,11 @@ private slots:
         for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const bool suggestion = child->objectName().endsWith(QLatin1String("sug"));
             if (qobject_cast<forms::TextBox*>(child) || qobject_cast<QPushButton*>(child) || child == form->Frame1 ||
-                child == form->Image1 || child == form->lblinst || suggestion) {
+                child == form->Image1 || child == form->lblinst || child == form->lblthread || suggestion) {
                 controls << child;
             }
         }
-        QCOMPARE(controls.size(), 19);
+        QCOMPARE(controls.size(), 21);
         for (int i = 0; i < controls.size(); ++i) {
             for (int j = i + 1; j < controls.size(); ++j) {
                 const QRect shared = controls[i]->geometry() & controls[j]->geometry();

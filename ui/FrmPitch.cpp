@@ -75,6 +75,9 @@ FrmPitch::FrmPitch()
     , cmddownload(commandButton("cmddownload",
                                 QStringLiteral("Click here to download a PDF Pitch Diamter Chart for 60° threads. "),
                                 {240, 600, 1815, 1095}, 39))
+    , cmdthread(commandButton("cmdthread", QStringLiteral("&Thread..."), {3360, 120, 1215, 375}, 30))
+    , lblthread(forms::makeLabel(*this, QStringLiteral("lblthread"), QString(), pixels({1800, 2160, 8280, 375}),
+                                 {std::nullopt, std::nullopt, false, Qt::AlignLeft, kLargeBold}))
     , Image1(new forms::PictureBox(*this, QStringLiteral("Image1")))
 {
     setWindowTitle(QStringLiteral("ORVANTA"));
@@ -131,6 +134,9 @@ void FrmPitch::describeControls()
         {cmdcancel, "Cancel", QStringLiteral("Clears the form; on an empty form, exits the program (Esc).")},
         {cmdprint, "Print", QStringLiteral("Prints an image of this window.")},
         {cmddownload, "Pitch diameter chart", QStringLiteral("Opens the pitch diameter chart page in the browser.")},
+        {cmdthread, "Standard thread",
+         QStringLiteral("Fills in the after-plate limits of a standard thread designation (Alt+T).")},
+        {lblthread, "Standard thread filled in", QStringLiteral("The thread whose limits were filled in.")},
         {Image1, "Orvanta logo", QStringLiteral("Opens how to contact Orvanta.")},
     };
     for (const auto& entryText : descriptions) {

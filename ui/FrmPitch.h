@@ -47,6 +47,10 @@ public:
     forms::CommandButton* const cmdcancel;
     forms::CommandButton* const cmdprint;
     forms::CommandButton* const cmddownload;
+    forms::CommandButton* const cmdthread;
+
+    // Names the standard thread whose limits were filled in, so a printout records it.
+    QLabel* const lblthread;
 
     forms::PictureBox* const Image1;
 

@@ -36,6 +36,7 @@ void Clearing::clearform()
     for (QLabel* label : {form.lblextmaxsug, form.lblextminsug, form.lblintmaxsug, form.lblintminsug}) {
         label->clear();
     }
+    form.lblthread->clear();
     m_context.setInstruction(FrmPitch::kStartupInstruction);
 }
 

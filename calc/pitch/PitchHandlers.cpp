@@ -21,6 +21,7 @@ PitchHandlers::PitchHandlers(FrmPitch& form)
     , m_internal(m_context)
     , m_calculate(m_context)
     , m_clearing(m_context)
+    , m_threadFill(m_context, m_clearing)
 {
     attach(form.txtexternalmax, m_external, &ExternalEntry::txtexternalmax_GotFocus,
            &ExternalEntry::txtexternalmax_Validate);
@@ -41,6 +42,7 @@ PitchHandlers::PitchHandlers(FrmPitch& form)
 
     QObject::connect(form.cmdok, &QPushButton::clicked, &form, [this] { m_calculate.cmdok_Click(); });
     QObject::connect(form.cmdcancel, &QPushButton::clicked, &form, [this] { m_clearing.cmdcancel_Click(); });
+    QObject::connect(form.cmdthread, &QPushButton::clicked, &form, [this] { m_threadFill.cmdthread_Click(); });
 }
 
 } // namespace orvanta

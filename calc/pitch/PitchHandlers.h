@@ -7,6 +7,7 @@
 #include "ExternalEntry.h"
 #include "InternalEntry.h"
 #include "PitchContext.h"
+#include "ThreadFill.h"
 
 namespace orvanta {
 
@@ -22,6 +23,7 @@ private:
     InternalEntry m_internal;
     CalculateCommand m_calculate;
     Clearing m_clearing;
+    ThreadFill m_threadFill;
 };
 
 } // namespace orvanta

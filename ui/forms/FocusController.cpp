@@ -99,6 +99,11 @@ void FocusController::accessKeyPressed(CommandButton* button)
     }
 }
 
+TextBox* FocusController::lastTextBox() const
+{
+    return m_lastTextBox;
+}
+
 bool FocusController::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
@@ -231,6 +236,7 @@ void FocusController::arrive(QWidget* control)
     m_current = control;
     ++m_arrivals;
     if (auto* box = qobject_cast<TextBox*>(control)) {
+        m_lastTextBox = box;
         box->raiseGotFocus();
     }
 }

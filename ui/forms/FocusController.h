@@ -43,6 +43,8 @@ public:
     // The control that holds the focus within this window, whether or not
     // the window is active just now.
     [[nodiscard]] QWidget* current() const { return m_current; }
+    // The text box that last received the focus, or null.
+    [[nodiscard]] TextBox* lastTextBox() const;
 
     // Moves the focus as a user would (validating the text box being left).
     // True when the focus is on `target` afterwards.
@@ -87,6 +89,7 @@ private:
     QPointer<CommandButton> m_defaultButton;
     QPointer<CommandButton> m_cancelButton;
     QPointer<QWidget> m_current;
+    QPointer<TextBox> m_lastTextBox;
     std::vector<TextBox*> m_validating; // boxes whose Validate is running
     unsigned long m_arrivals = 0;       // counts focus arrivals, to see a handler's move
     bool m_swallowRelease = false;

@@ -1,0 +1,79 @@
+#include "ThreadFill.h"
+
+#include "forms/FocusController.h"
+
+#include <QPushButton>
+
+namespace orvanta {
+
+ThreadFill::ThreadFill(PitchContext& context, Clearing& clearing)
+    : m_context(context)
+    , m_clearing(clearing)
+{
+    FrmPitch& form = context.form;
+    for (forms::TextBox* field : {form.txtexternalmax, form.txtexternalmin, form.txtinternalmin, form.txtinternalmax}) {
+        QObject::connect(field, &QLineEdit::textChanged, &form, [this] { noteEdit(); });
+    }
+}
+
+void ThreadFill::cmdthread_Click()
+{
+    FrmPitch& form = m_context.form;
+    forms::TextBox* returnTo = form.focus().lastTextBox();
+    QStringList completions;
+    for (const std::string& designation : threads::standardDesignations()) {
+        completions << QString::fromStdString(designation);
+    }
+    FrmThread dialog(&form, completions);
+    const ThreadPreview preview(dialog);
+    if (dialog.exec() == QDialog::Accepted && preview.choice()) {
+        fill(*preview.choice());
+        return;
+    }
+    if (returnTo != nullptr && returnTo->isEnabled()) {
+        returnTo->moveFocusHere();
+    }
+}
+
+void ThreadFill::fill(const ThreadChoice& choice)
+{
+    FrmPitch& form = m_context.form;
+    m_clearing.clearform();
+    (choice.limits.unit == UnitSystem::Inch ? form.optinch : form.optmetric)->setChecked(true);
+
+    m_filled.clear();
+    const auto write = [this](forms::TextBox* field, double value) {
+        const QString text = m_context.formatted(value);
+        m_filled.emplace_back(field, text);
+        field->setText(text);
+    };
+    if (const auto& side = choice.limits.external) {
+        write(form.txtexternalmax, side->max);
+        write(form.txtexternalmin, side->min);
+    }
+    if (const auto& side = choice.limits.internal) {
+        write(form.txtinternalmin, side->min);
+        write(form.txtinternalmax, side->max);
+    }
+    m_description = ThreadPreview::describe(choice);
+    form.lblthread->setText(m_description);
+
+    forms::TextBox* firstThickness = choice.limits.external ? form.txtextmaxthickness : form.txtintminthickness;
+    firstThickness->moveFocusHere();
+}
+
+void ThreadFill::noteEdit()
+{
+    if (m_filled.empty()) {
+        return;
+    }
+    for (const auto& [field, text] : m_filled) {
+        if (field->text() != text) {
+            m_context.form.lblthread->setText(m_description + QStringLiteral(", edited"));
+            m_filled.clear(); // it stays edited until the next Fill or clearing
+            return;
+        }
+    }
+}
+
+} // namespace orvanta

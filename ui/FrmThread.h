@@ -1,0 +1,47 @@
+// The standard thread dialog: a designation in, its after-plate pitch
+// diameter limits shown as they are typed, and Fill to carry them into the
+// calculator. It owns its controls; the calculator's handlers drive them.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace orvanta {
+
+class FrmThread : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmThread(QWidget* parent, const QStringList& completions);
+
+    QLineEdit* const txtdesignation;
+    QLabel* const lblresolved; // the designation in its normal form
+    QRadioButton* const optclasslimits;
+    QRadioButton* const optallowance;
+
+    // After-plate limits, in the calculator's column order.
+    QLabel* const lblextmax;
+    QLabel* const lblextmin;
+    QLabel* const lblintmin;
+    QLabel* const lblintmax;
+
+    QLabel* const lblbasic;
+    QLabel* const lblextallowance;
+    QLabel* const lblintallowance;
+    QLabel* const lblexttolerance;
+    QLabel* const lblinttolerance;
+
+    QLabel* const lblmessage; // what is wrong with the designation
+    QLabel* const lblnotes;   // what was assumed in reading it
+    QPushButton* const cmdfill;
+    QPushButton* const cmdclose;
+
+private:
+    void layOut();
+    void describeControls();
+};
+
+} // namespace orvanta

@@ -64,6 +64,11 @@ std::vector<std::string> buildStandardDesignations()
             }
         }
     }
+    // Only what the tables back: a listed pitch without a verified tolerance
+    // is left out (a metric thread is tried as 6H, which needs no deviation).
+    std::erase_if(list, [](const std::string& designation) {
+        return !lookUpThread(designation.front() == 'M' ? designation + "-6H" : designation).limits;
+    });
     return list;
 }
 

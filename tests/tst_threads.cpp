@@ -1,0 +1,297 @@
+// The thread engine against published tables, and designations as people
+// write them on drawings.
+#include "MetricThreads.h"
+#include "NumberText.h"
+#include "ThreadLimits.h"
+
+#include <QFile>
+#include <QTest>
+
+using orvanta::threads::AfterPlate;
+using orvanta::threads::SideLimits;
+using orvanta::threads::ThreadLookup;
+
+namespace {
+
+QString limitText(double value, orvanta::UnitSystem unit)
+{
+    return QString::fromStdString(orvanta::formatFixed(value, unit == orvanta::UnitSystem::Inch ? 4 : 3, "."));
+}
+
+// "max/min" of a side, or empty when the designation names no such side.
+QString sideText(const ThreadLookup& lookup, bool external, AfterPlate rule = AfterPlate::ClassLimits)
+{
+    const std::optional<SideLimits>& side = external ? lookup.limits->external : lookup.limits->internal;
+    if (!side) {
+        return {};
+    }
+    const SideLimits limits = orvanta::threads::afterPlateLimits(*side, rule);
+    return limitText(limits.max, lookup.limits->unit) + "/" + limitText(limits.min, lookup.limits->unit);
+}
+
+} // namespace
+
+class ThreadsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Rows copied from handbooks, makers' charts and standards' tables; a row
+    // that names a disagreement is a published typo the engine must not repeat.
+    void matches_published_rows_data()
+    {
+        QTest::addColumn<QString>("designation");
+        QTest::addColumn<bool>("external");
+        QTest::addColumn<QString>("published");
+        QTest::addColumn<QString>("disagreement");
+        QFile file(QStringLiteral(ORVANTA_TEST_DATA_DIR "/published_pd_limits.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        file.readLine(); // header
+        int row = 1;
+        while (!file.atEnd()) {
+            // The file is ours: no field holds a comma or a quote.
+            const QStringList cells = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
+            QCOMPARE(cells.size(), 6);
+            QTest::addRow("%d %s %s", ++row, qPrintable(cells[0]), qPrintable(cells[1]))
+                << cells[0] << (cells[1] == QLatin1String("external")) << cells[2] + "/" + cells[3] << cells[5];
+        }
+        QVERIFY(row > 250);
+    }
+    void matches_published_rows()
+    {
+        QFETCH(QString, designation);
+        QFETCH(bool, external);
+        QFETCH(QString, published);
+        QFETCH(QString, disagreement);
+        const ThreadLookup lookup = orvanta::threads::lookUpThread(designation.toStdString());
+        const QString computed = lookup.limits ? sideText(lookup, external) : QString::fromStdString(lookup.error);
+        if (disagreement.isEmpty()) {
+            QCOMPARE(computed, published);
+        } else {
+            QVERIFY2(computed != published, qPrintable(disagreement));
+        }
+    }
+
+    void reads_designations_as_written_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("normal");
+        QTest::addColumn<QString>("external"); // max/min
+        QTest::addColumn<QString>("internal"); // max/min
+        QTest::newRow("plain") << "1/2-13 UNC-2A"
+                               << "1/2-13 UNC-2A"
+                               << "0.4485/0.4435"
+                               << "";
+        QTest::newRow("no blank") << "1/2-13UNC-2A"
+                                  << "1/2-13 UNC-2A"
+                                  << "0.4485/0.4435"
+                                  << "";
+        QTest::newRow("decimal size") << ".500-13 UNC-2A"
+                                      << "1/2-13 UNC-2A"
+                                      << "0.4485/0.4435"
+                                      << "";
+        QTest::newRow("mixed size") << "1-1/4-7 UNC-2A"
+                                    << "1-1/4-7 UNC-2A"
+                                    << "1.1550/1.1476"
+                                    << "";
+        QTest::newRow("mixed size, blank") << "1 1/4-7 UNC-2A"
+                                           << "1-1/4-7 UNC-2A"
+                                           << "1.1550/1.1476"
+                                           << "";
+        QTest::newRow("number size") << "#10-32 UNF-3B"
+                                     << "#10-32 UNF-3B"
+                                     << ""
+                                     << "0.1726/0.1697";
+        QTest::newRow("number size, no #") << "10-32 UNF-2B"
+                                           << "#10-32 UNF-2B"
+                                           << ""
+                                           << "0.1736/0.1697";
+        QTest::newRow("UNR") << "1/2-13 UNRC-2A"
+                             << "1/2-13 UNRC-2A"
+                             << "0.4485/0.4435"
+                             << "";
+        QTest::newRow("fit") << "1/2-13 UNC-2A/2B"
+                             << "1/2-13 UNC-2A/2B"
+                             << "0.4485/0.4435"
+                             << "0.4565/0.4500";
+        QTest::newRow("fit, internal first") << "1/2-13 UNC-2B/2A"
+                                             << "1/2-13 UNC-2A/2B"
+                                             << "0.4485/0.4435"
+                                             << "0.4565/0.4500";
+        QTest::newRow("no series or class") << "1/2-13"
+                                            << "1/2-13 UNC-2A/2B"
+                                            << "0.4485/0.4435"
+                                            << "0.4565/0.4500";
+        QTest::newRow("half threads per inch") << "2-4 1/2 UNC-2B"
+                                               << "2-4.5 UNC-2B"
+                                               << ""
+                                               << "1.8681/1.8557";
+        QTest::newRow("not a standard pitch") << "1/2-18 UN-2A"
+                                              << "1/2-18 UNS-2A"
+                                              << "0.4626/0.4582"
+                                              << "";
+        QTest::newRow("metric fit") << "M10x1.5-6H/6g"
+                                    << "M10x1.5-6H/6g"
+                                    << "8.994/8.862"
+                                    << "9.206/9.026";
+        QTest::newRow("metric fit, external first") << "M10x1.5-6g/6H"
+                                                    << "M10x1.5-6H/6g"
+                                                    << "8.994/8.862"
+                                                    << "9.206/9.026";
+        QTest::newRow("times sign") << "M10×1.5-6g"
+                                    << "M10x1.5-6g"
+                                    << "8.994/8.862"
+                                    << "";
+        QTest::newRow("coarse pitch implied") << "M10-6g"
+                                              << "M10x1.5-6g"
+                                              << "8.994/8.862"
+                                              << "";
+        QTest::newRow("two-part class") << "M10x1.25-4g6g"
+                                        << "M10x1.25-4g6g"
+                                        << "9.160/9.085"
+                                        << "";
+        QTest::newRow("blanks") << "M8 x 1.25 - 6g"
+                                << "M8x1.25-6g"
+                                << "7.160/7.042"
+                                << "";
+        QTest::newRow("metric default class") << "M10"
+                                              << "M10x1.5-6H/6g"
+                                              << "8.994/8.862"
+                                              << "9.206/9.026";
+        QTest::newRow("smallest sizes default") << "M1.2"
+                                                << "M1.2x0.25-5H/6h"
+                                                << "1.038/0.985"
+                                                << "1.094/1.038";
+        QTest::newRow("position G") << "M10x1.5-6G"
+                                    << "M10x1.5-6G"
+                                    << ""
+                                    << "9.238/9.058";
+    }
+    void reads_designations_as_written()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, normal);
+        QFETCH(QString, external);
+        QFETCH(QString, internal);
+        const ThreadLookup lookup = orvanta::threads::lookUpThread(written.toStdString());
+        QVERIFY2(lookup.limits, lookup.error.c_str());
+        QCOMPARE(QString::fromStdString(lookup.limits->designation), normal);
+        QCOMPARE(sideText(lookup, true), external);
+        QCOMPARE(sideText(lookup, false), internal);
+    }
+
+    void refuses_with_the_fault_named_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("inch class") << "1/2-13 UNC-4A"
+                                    << "class 4A does not exist for UN threads: use 1A, 2A or 3A";
+        QTest::newRow("metric pitch") << "M7x2"
+                                      << "M7 has no pitch 2";
+        QTest::newRow("text") << "bolt"
+                              << "not a thread designation: bolt";
+        QTest::newRow("UNR internal") << "1/2-13 UNRC-2B"
+                                      << "UNRC is an external thread form: class 2B is internal (the mating thread is "
+                                         "UNC)";
+        QTest::newRow("wrong series") << "1/2-13 UNF-2A"
+                                      << "1/2 UNF has 20 threads per inch, not 13";
+        QTest::newRow("two external classes") << "1/2-13 UNC-2A/3A"
+                                              << "a fit names one external and one internal class, not 2A/3A";
+        QTest::newRow("class 1 of a number size") << "#10-24 UNC-1A"
+                                                  << "class 1A is tabulated for UNC and UNF threads of 1/4 in. and "
+                                                     "larger only";
+        QTest::newRow("number size or inches") << "3-20"
+                                               << "3-20 is not in a standard series: write #3-20 for "
+                                                  "number size 3 or 3.000-20 for 3 inch";
+        QTest::newRow("unread column") << "2-1/8-12 UN-2A"
+                                       << "2-1/8-12 UN: whether this is a standard constant-pitch thread could not "
+                                          "be verified at this size; write 2-1/8-12 UNS to compute it by the UNS "
+                                          "formulas";
+        QTest::newRow("e at fine pitch") << "M1.6x0.35-6e"
+                                         << "tolerance position e is not in Orvanta's verified ISO 965-1 tables for "
+                                            "pitch 0.35";
+        QTest::newRow("grade the table leaves blank") << "M3x0.5-8g"
+                                                      << "ISO 965-1 gives no tolerance grade 8 for pitch 0.5: grades "
+                                                         "3 to 7 only";
+        QTest::newRow("metric position") << "M10-6k"
+                                         << "class 6k does not exist for metric threads: use the positions e, f, g or "
+                                            "h (external) or G or H (internal)";
+        QTest::newRow("metric grade") << "M10-2g"
+                                      << "class 2g does not exist: pitch diameter grades run from 3 to 9 for external "
+                                         "threads";
+        QTest::newRow("not an ISO 261 size") << "M7.3"
+                                             << "M7.3 is not an ISO 261 size";
+        QTest::newRow("empty") << "  "
+                               << "no thread designation given";
+    }
+    void refuses_with_the_fault_named()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, message);
+        const ThreadLookup lookup = orvanta::threads::lookUpThread(written.toStdString());
+        QVERIFY(!lookup.limits);
+        QCOMPARE(QString::fromStdString(lookup.error), message);
+    }
+
+    // The two readings of a plated thread's limits.
+    void after_plate_choices_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("external");
+        QTest::addColumn<QString>("classLimits");
+        QTest::addColumn<QString>("allowance");
+        QTest::newRow("2A") << "1/2-13 UNC-2A" << true << "0.4485/0.4435"
+                            << "0.4500/0.4435";
+        QTest::newRow("3A") << "1/2-13 UNC-3A" << true << "0.4500/0.4463"
+                            << "0.4500/0.4463";
+        QTest::newRow("2B") << "1/2-13 UNC-2B" << false << "0.4565/0.4500"
+                            << "0.4565/0.4500";
+        QTest::newRow("6g") << "M10x1.5-6g" << true << "8.994/8.862"
+                            << "9.026/8.862";
+        QTest::newRow("6G") << "M10x1.5-6G" << false << "9.238/9.058"
+                            << "9.238/9.026";
+    }
+    void after_plate_choices()
+    {
+        QFETCH(QString, written);
+        QFETCH(bool, external);
+        QFETCH(QString, classLimits);
+        QFETCH(QString, allowance);
+        const ThreadLookup lookup = orvanta::threads::lookUpThread(written.toStdString());
+        QVERIFY(lookup.limits);
+        QCOMPARE(sideText(lookup, external, AfterPlate::ClassLimits), classLimits);
+        QCOMPARE(sideText(lookup, external, AfterPlate::UseAllowance), allowance);
+    }
+
+    // Nearest in the log scale, then whole micrometres half to even below 100.
+    void r40_rounding_data()
+    {
+        QTest::addColumn<double>("micrometres");
+        QTest::addColumn<int>("rounded");
+        QTest::newRow("M10x1.5 6H") << 174.24 << 180;
+        QTest::newRow("log, not linear") << 165.0 << 170;
+        QTest::newRow("42.5 to even") << 42.4 << 42;
+        QTest::newRow("47.5 to even") << 47.52 << 48;
+        QTest::newRow("4g of 132") << 83.16 << 85;
+    }
+    void r40_rounding()
+    {
+        QFETCH(double, micrometres);
+        QFETCH(int, rounded);
+        QCOMPARE(orvanta::threads::roundToR40(micrometres), rounded);
+    }
+
+    void completion_lists_standard_series()
+    {
+        const std::vector<std::string>& list = orvanta::threads::standardDesignations();
+        for (const char* expected : {"1/2-13 UNC", "#12-32 UNEF", "2-4.5 UNC", "1-1/16-8 UN", "M10x1.25", "M64x6"}) {
+            QVERIFY2(std::find(list.begin(), list.end(), expected) != list.end(), expected);
+        }
+        for (const std::string& designation : list) {
+            const std::string someClass = designation.front() == 'M' ? designation + "-6H" : designation;
+            QVERIFY2(orvanta::threads::lookUpThread(someClass).limits, designation.c_str());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(ThreadsTest)
+#include "tst_threads.moc"

@@ -1,0 +1,174 @@
+// The standard thread dialog driven as a user drives it: Alt+T, typing,
+// choosing the plating rule, Fill or Esc, on the real calculator window.
+#include "CalculatorDriver.h"
+#include "FrmThread.h"
+#include "GuiTestMain.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <memory>
+
+namespace {
+
+// What the user does in the dialog, and what it showed before closing.
+struct DialogVisit {
+    QString designation;
+    bool allowance = false;
+    Qt::Key closeWith = Qt::Key_Return;
+    QStringList shown{}; // lblextmax, lblextmin, lblintmin, lblintmax, lblmessage
+    bool fillEnabled = false;
+    bool focusInDesignation = false;
+};
+
+} // namespace
+
+class ThreadDialogTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<CalculatorDriver> calc;
+
+    // Opens the dialog with Alt+T and runs `visit` in it.
+    void useDialog(DialogVisit& visit)
+    {
+        bool visited = false;
+        calc->answerer().setDialogHandler([&](QWidget* modal) {
+            auto* dialog = qobject_cast<orvanta::FrmThread*>(modal);
+            if (dialog == nullptr || visited) {
+                return;
+            }
+            visited = true;
+            visit.focusInDesignation = dialog->focusWidget() == dialog->txtdesignation;
+            QTest::keyClicks(dialog->txtdesignation, visit.designation);
+            if (visit.allowance) {
+                QTest::mouseClick(dialog->optallowance, Qt::LeftButton, {},
+                                  QPoint(5, dialog->optallowance->height() / 2));
+            }
+            for (QLabel* label :
+                 {dialog->lblextmax, dialog->lblextmin, dialog->lblintmin, dialog->lblintmax, dialog->lblmessage}) {
+                visit.shown << label->text();
+            }
+            visit.fillEnabled = dialog->cmdfill->isEnabled();
+            QTest::keyClick(dialog->txtdesignation, visit.closeWith);
+            if (dialog->isVisible()) {
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            }
+        });
+        QTest::keyClick(calc->form().windowHandle(), Qt::Key_T, Qt::AltModifier);
+        QTRY_VERIFY(visited);
+        calc->answerer().setDialogHandler({});
+    }
+
+    [[nodiscard]] QStringList pitchFields() const
+    {
+        return {calc->text("txtexternalmax"), calc->text("txtexternalmin"), calc->text("txtinternalmin"),
+                calc->text("txtinternalmax")};
+    }
+
+private slots:
+    void init() { calc = std::make_unique<CalculatorDriver>(); }
+    void cleanup() { calc.reset(); }
+
+    void fill_writes_the_designated_sides_data()
+    {
+        QTest::addColumn<QString>("designation");
+        QTest::addColumn<bool>("allowance");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("fields"); // external max, min, internal min, max
+        QTest::addColumn<bool>("metric");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("inch fit") << "1/2-13 UNC-2A/2B" << false
+                                  << QStringList{"0.4485 in", "0.4435 in", "0.4500 in", "0.4565 in", ""}
+                                  << QStringList{"0.4485", "0.4435", "0.4500", "0.4565"} << false
+                                  << "txtextmaxthickness"
+                                  << "1/2-13 UNC-2A/2B, class limits after plating";
+        QTest::newRow("metric fit, allowance")
+            << "M10x1.5-6H/6g" << true << QStringList{"9.0260 mm", "8.8620 mm", "9.0260 mm", "9.2060 mm", ""}
+            << QStringList{"9.0260", "8.8620", "9.0260", "9.2060"} << true << "txtextmaxthickness"
+            << "M10x1.5-6H/6g, plating may use the allowance";
+        QTest::newRow("internal only") << "M10x1.5-6G" << false << QStringList{"", "", "9.0580 mm", "9.2380 mm", ""}
+                                       << QStringList{"", "", "9.0580", "9.2380"} << true << "txtintminthickness"
+                                       << "M10x1.5-6G, class limits after plating";
+    }
+    void fill_writes_the_designated_sides()
+    {
+        QFETCH(QString, designation);
+        QFETCH(bool, allowance);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, fields);
+        QFETCH(bool, metric);
+        QFETCH(QString, focus);
+        QFETCH(QString, named);
+        DialogVisit visit{.designation = designation, .allowance = allowance};
+        useDialog(visit);
+        QVERIFY(visit.focusInDesignation);
+        QCOMPARE(visit.shown, shown);
+        QCOMPARE(pitchFields(), fields);
+        QCOMPARE(calc->form().optmetric->isChecked(), metric);
+        QCOMPARE(calc->focusedName(), focus);
+        QVERIFY(calc->instruction().startsWith("Enter M")); // the thickness field's own prompt
+        QCOMPARE(calc->form().lblthread->text(), named);
+        // From here the calculator runs as always.
+        const bool external = focus == QLatin1String("txtextmaxthickness"); // maximum first
+        calc->typeAndTab({external ? "0.0005" : "0.0002"});
+        calc->type(external ? "0.0002" : "0.0005");
+        calc->enter();
+        QVERIFY(calc->suggestions() != QStringList({"", "", "", ""}));
+    }
+
+    void fill_on_a_locked_window_clears_it_first()
+    {
+        calc->typeAndTab({"1.0000", "0.9000", "0.0005", "0.0002"});
+        QVERIFY(!calc->enabled("txtexternalmax"));
+        DialogVisit visit{.designation = "M10x1.5-6g"};
+        useDialog(visit);
+        QCOMPARE(pitchFields(), QStringList({"8.9940", "8.8620", "", ""}));
+        QVERIFY(calc->enabled("txtexternalmax") && calc->enabled("txtexternalmin"));
+        QCOMPARE(calc->text("txtextmaxthickness"), QString());
+        QCOMPARE(calc->suggestions(), QStringList({"", "", "", ""}));
+    }
+
+    void an_invalid_designation_leaves_the_calculator_untouched()
+    {
+        calc->typeAndTab({"0.4485"});
+        calc->type("0.44");
+        DialogVisit visit{.designation = "1/2-13 UNC-4A"};
+        useDialog(visit);
+        QVERIFY(!visit.fillEnabled);
+        QCOMPARE(visit.shown.last(), QStringLiteral("class 4A does not exist for UN threads: use 1A, 2A or 3A"));
+        // Leaving the field for the button validated it; closing gives its focus back.
+        QCOMPARE(pitchFields(), QStringList({"0.4485", "0.4400", "", ""}));
+        QCOMPARE(calc->focusedName(), QStringLiteral("txtexternalmin"));
+        QCOMPARE(calc->form().lblthread->text(), QString());
+        QVERIFY(calc->messages().isEmpty());
+    }
+
+    void esc_returns_the_focus_so_enter_still_calculates()
+    {
+        calc->typeAndTab({"0.4485", "0.4435", "0.0005"});
+        calc->type("0.0002");
+        DialogVisit visit{.designation = "1/2-13 UNC-2A", .closeWith = Qt::Key_Escape};
+        useDialog(visit);
+        QCOMPARE(calc->focusedName(), QStringLiteral("txtextminthickness"));
+        QCOMPARE(calc->instruction(), QStringLiteral("Enter Minimum Plating or Coating Thickness and Press <ENTER> to "
+                                                     "calculate Suggested Pre-Plate Pitch Diameter."));
+        calc->enter();
+        QCOMPARE(calc->suggestions(), QStringList({"0.4465", "0.4427", "", ""}));
+    }
+
+    void editing_a_filled_limit_is_named_until_cleared()
+    {
+        DialogVisit visit{.designation = "1/2-13 UNC-2A"};
+        useDialog(visit);
+        calc->click(calc->form().txtexternalmin);
+        calc->type("0.4440");
+        QCOMPARE(calc->form().lblthread->text(), QStringLiteral("1/2-13 UNC-2A, class limits after plating, edited"));
+        calc->esc();
+        QCOMPARE(calc->form().lblthread->text(), QString());
+    }
+};
+
+ORVANTA_GUI_TEST_MAIN(ThreadDialogTest)
+#include "tst_threaddialog.moc"

@@ -194,8 +194,8 @@ private:
     void process(const std::vector<std::string>& fields)
     {
         if (fields.size() != m_header.size()) {
-            writeRows(fields, {errorRow("the row has " + std::to_string(fields.size()) + " fields, the header " +
-                                        std::to_string(m_header.size()))});
+            writeRows(fields, {errorRow("the row has " + std::to_string(fields.size()) +
+                                        " fields where the header has " + std::to_string(m_header.size()))});
             return;
         }
         std::string error;

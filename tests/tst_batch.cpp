@@ -1,0 +1,228 @@
+// orvanta-cli batch over parts lists, awkward and malformed ones included:
+// what it writes, what it says on standard error and its exit status.
+#include "BatchCommand.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+struct BatchRun {
+    QByteArray output;
+    QByteArray errors;
+    int status = -1;
+};
+
+std::FILE* fileWith(const QByteArray& bytes)
+{
+    std::FILE* file = std::tmpfile();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), file);
+    std::rewind(file);
+    return file;
+}
+
+QByteArray contents(std::FILE* file)
+{
+    QByteArray bytes;
+    std::rewind(file);
+    char buffer[4096];
+    std::size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, static_cast<qsizetype>(read));
+    }
+    return bytes;
+}
+
+class TemporaryOutput : public orvanta::cli::OutputOpener {
+public:
+    std::FILE* open(std::string&) override { return file = std::tmpfile(); }
+    std::FILE* file = nullptr;
+};
+
+BatchRun runBatch(const QByteArray& input, const orvanta::cli::BatchOptions& options = {})
+{
+    std::FILE* in = fileWith(input);
+    std::FILE* err = std::tmpfile();
+    TemporaryOutput out;
+    BatchRun run;
+    run.status = orvanta::cli::runBatch(in, out, err, options);
+    if (out.file != nullptr) {
+        std::fflush(out.file);
+        run.output = contents(out.file);
+        std::fclose(out.file);
+    }
+    run.errors = contents(err);
+    std::fclose(err);
+    std::fclose(in);
+    return run;
+}
+
+const QByteArray kResultColumns = "side,unit,basic,allowance,class_tolerance,after_plate_max,after_plate_min,"
+                                  "plating_min,plating_max,pre_plate_max,pre_plate_min,error";
+
+} // namespace
+
+class BatchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writes_each_row_and_side_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<int>("status");
+        QTest::newRow("fit with plating, extra columns kept")
+            << QByteArray("part,designation,plating_min,plating_max,customer\n"
+                          "A-1,1/2-13 UNC-2A/2B,0.0002,0.0005,Acme\n")
+            << QByteArray("part,designation,plating_min,plating_max,customer,side,unit,basic,allowance,"
+                          "class_tolerance,after_plate_max,after_plate_min,pre_plate_max,pre_plate_min,error\n"
+                          "A-1,1/2-13 "
+                          "UNC-2A,0.0002,0.0005,Acme,external,in,0.4500,0.0015,0.0050,0.4485,0.4435,0.4465,0.4427,\n"
+                          "A-1,1/2-13 "
+                          "UNC-2B,0.0002,0.0005,Acme,internal,in,0.4500,0.0000,0.0065,0.4565,0.4500,0.4573,0.4520,\n")
+            << 0;
+        QTest::newRow("own limits, allowance rule ignored for them")
+            << QByteArray("side,unit,after_plate_max,after_plate_min,plating_min,plating_max\n"
+                          "external,in,.4485,.4435,.0003,.0003\n")
+            << QByteArray(
+                   "side,unit,after_plate_max,after_plate_min,plating_min,plating_max,designation,basic,allowance,"
+                   "class_tolerance,pre_plate_max,pre_plate_min,error\n"
+                   "external,in,0.4485,0.4435,0.0003,0.0003,,,,,0.4467,0.4423,\n")
+            << 0;
+        QTest::newRow("refused designation keeps its text")
+            << QByteArray("designation\n1/2-13 UNC-4A\n")
+            << "designation," + kResultColumns + "\n" +
+                   "1/2-13 UNC-4A,,,,,,,,,,,,\"class 4A does not exist for UN threads: use 1A, 2A or 3A\"\n"
+            << 1;
+        QTest::newRow("text that is not a number")
+            << QByteArray("designation,plating_min,plating_max\nM10-6g,abc,0.008\n")
+            << QByteArray(
+                   "designation,plating_min,plating_max,side,unit,basic,allowance,class_tolerance,after_plate_max,"
+                   "after_plate_min,pre_plate_max,pre_plate_min,error\n"
+                   "M10-6g,abc,0.008,,,,,,,,,,plating_min is not a number: abc\n")
+            << 1;
+        QTest::newRow("reversed thickness, then a good row")
+            << QByteArray("designation,plating_min,plating_max\nM10x1.5-6g,0.008,0.005\nM10x1.5-6g,0.005,0.008\n")
+            << QByteArray(
+                   "designation,plating_min,plating_max,side,unit,basic,allowance,class_tolerance,after_plate_max,"
+                   "after_plate_min,pre_plate_max,pre_plate_min,error\n"
+                   "M10x1.5-6g,0.0080,0.0050,external,mm,9.0260,0.0320,0.1320,8.9940,8.8620,,,"
+                   "Minimum entry must be less than Maximum entry\n"
+                   "M10x1.5-6g,0.0050,0.0080,external,mm,9.0260,0.0320,0.1320,8.9940,8.8620,8.9620,8.8420,\n")
+            << 1;
+        QTest::newRow("plating too great still shows the limits")
+            << QByteArray("designation,plating_min,plating_max\n1/2-13 UNC-2A,0.0001,0.003\n")
+            << QByteArray(
+                   "designation,plating_min,plating_max,side,unit,basic,allowance,class_tolerance,after_plate_max,"
+                   "after_plate_min,pre_plate_max,pre_plate_min,error\n"
+                   "1/2-13 UNC-2A,0.0001,0.0030,external,in,0.4500,0.0015,0.0050,0.4485,0.4435,0.4365,0.4431,"
+                   "Plate thickness is too great.\n")
+            << 1;
+        QTest::newRow("row too short") << QByteArray("part,designation\nA-1\n")
+                                       << "part,designation," + kResultColumns +
+                                              "\nA-1,,,,,,,,,,,,,the row has 1 fields where the header has 2\n"
+                                       << 1;
+        QTest::newRow("quotes, embedded comma and newline, CRLF, BOM, blank lines")
+            << QByteArray("\xEF\xBB\xBFnote,designation\r\n\r\n\"bolt, \"\"long\"\"\nrow\",1/2-13 UNC-3A\r\n\r\n")
+            << "note,designation," + kResultColumns +
+                   "\n\"bolt, \"\"long\"\"\nrow\",1/2-13 UNC-3A,external,in,0.4500,0.0000,0.0037,0.4500,0.4463,,,,,\n"
+            << 0;
+        QTest::newRow("allowance column")
+            << QByteArray("designation,after_plate\nM10x1.5-6g,allowance\nM10x1.5-6g,maybe\n")
+            << "designation,after_plate," + kResultColumns +
+                   "\nM10x1.5-6g,allowance,external,mm,9.0260,0.0320,0.1320,9.0260,8.8620,,,,,\n"
+                   "M10x1.5-6g,maybe,,,,,,,,,,,,\"after_plate is class or allowance, not maybe\"\n"
+            << 1;
+    }
+    void writes_each_row_and_side()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        QFETCH(int, status);
+        const BatchRun run = runBatch(input);
+        QCOMPARE(run.output, output);
+        QCOMPARE(run.status, status);
+    }
+
+    void semicolons_and_decimal_commas()
+    {
+        const BatchRun run = runBatch("designation;plating_min;plating_max\nM10x1.5-6H;0,002;0,004\n",
+                                      {.delimiter = ';', .decimalComma = true});
+        QCOMPARE(run.output, QByteArray("designation;plating_min;plating_max;side;unit;basic;allowance;"
+                                        "class_tolerance;after_plate_max;after_plate_min;pre_plate_max;"
+                                        "pre_plate_min;error\n"
+                                        "M10x1.5-6H;0,0020;0,0040;internal;mm;9,0260;0,0000;0,1800;9,2060;9,0260;"
+                                        "9,2140;9,0420;\n"));
+        QCOMPARE(run.status, 0);
+    }
+
+    void refuses_what_is_not_a_parts_list_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("error");
+        QTest::newRow("empty") << QByteArray() << QByteArray("line 1");
+        QTest::newRow("no designation or side column")
+            << QByteArray("part,size\nA,B\n") << QByteArray("line 1, column 1");
+        QTest::newRow("broken quote in the header")
+            << QByteArray("part,\"designation\"x\nA,B\n") << QByteArray("line 1, column 19");
+        QTest::newRow("broken quote before the first row")
+            << QByteArray("designation\n\"M10\"x\n") << QByteArray("line 2, column 6");
+    }
+    void refuses_what_is_not_a_parts_list()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, error);
+        const BatchRun run = runBatch(input);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.output.isEmpty());
+        QVERIFY2(run.errors.contains(error), run.errors.constData());
+    }
+
+    void a_broken_row_later_is_reported_and_the_batch_goes_on()
+    {
+        const BatchRun run = runBatch("designation\nM10-6g\n\"M8\"x\nM6-6g\n");
+        const QList<QByteArray> lines = run.output.split('\n');
+        QCOMPARE(run.status, 1);
+        QCOMPARE(lines.size(), 5); // header, three rows, the final line end
+        QVERIFY(lines[2].contains("line 3, column 5: not readable as CSV"));
+        QVERIFY(lines[3].startsWith("M6x1-6g,"));
+    }
+
+    // Rows in = rows out per side, over generated lists.
+    void every_row_comes_out_once_per_side()
+    {
+        const struct {
+            const char* designation;
+            int sides;
+        } pool[] = {{"1/2-13 UNC-2A/2B", 2},
+                    {"M10", 2},
+                    {"#10-32 UNF-3B", 1},
+                    {"M6x1-6g", 1},
+                    {"1/2-13 UNC-4A", 1},
+                    {"M7x2", 1},
+                    {"2-4.5 UNC-2A", 1},
+                    {"not a thread", 1},
+                    {"1/2-13", 2},
+                    {"M10x1.5-6G", 1},
+                    {"", 1}};
+        QRandomGenerator random(20261208);
+        for (int file = 0; file < 20; ++file) {
+            QByteArray input = "part,designation,plating_min,plating_max\n";
+            int expected = 0;
+            const int rows = static_cast<int>(random.bounded(1, 200));
+            for (int row = 0; row < rows; ++row) {
+                const auto& pick = pool[random.bounded(static_cast<int>(std::size(pool)))];
+                input += "P" + QByteArray::number(row) + "," + pick.designation + ",0.0001,0.000" +
+                         QByteArray::number(random.bounded(1, 9)) + "\n";
+                expected += pick.sides;
+            }
+            const BatchRun run = runBatch(input);
+            QCOMPARE(run.output.count('\n'), expected + 1);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(BatchTest)
+#include "tst_batch.moc"

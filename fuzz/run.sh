@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
-# Runs the number fuzzer for the seconds given (default 60) from the seed
-# corpus; new inputs go to a scratch folder, the seeds stay as they are.
+# Runs each fuzzer for the seconds given (default 60) from its seed corpus;
+# new inputs go to a scratch folder and artifacts under it, the seeds stay
+# as they are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-build/fuzz/fuzz/number_fuzzer -max_total_time="$seconds" -print_final_stats=1 -timeout=5 \
-    "$scratch" fuzz/corpus 2>&1 | grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::average_exec_per_sec|property broken|==[0-9]+==ERROR|SUMMARY)" || true
-test "${PIPESTATUS[0]}" -eq 0
+status=0
+for target in number_fuzzer:corpus batch_fuzzer:batch-corpus; do
+    fuzzer="${target%%:*}"
+    corpus="fuzz/${target##*:}"
+    mkdir -p "$scratch/$fuzzer"
+    echo "== $fuzzer"
+    build/fuzz/fuzz/"$fuzzer" -max_total_time="$seconds" -print_final_stats=1 -timeout=5 \
+        -artifact_prefix="$scratch/" "$scratch/$fuzzer" "$corpus" 2>&1 |
+        grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::average_exec_per_sec|property broken|==[0-9]+==ERROR|SUMMARY)" || true
+    [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+done
+exit "$status"

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 namespace orvanta {
@@ -119,6 +120,35 @@ std::optional<CanonicalNumber> canonicalise(std::string_view text, std::string_v
     return number;
 }
 
+// The value's first 15 significant digits, correctly rounded, and the power
+// of ten of the first. The shortest text that reads back as the value is
+// exact for this whenever it has 15 digits or fewer: the value lies within
+// half a unit in the last place of a double of it, far closer than half a
+// unit of the 15th digit, so rounding the value itself gives the same digits.
+// Longer texts take the slower rounding at a fixed precision.
+int significantDigits(double magnitude, char (&digits)[15])
+{
+    char text[40];
+    auto written = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
+    const char* e = std::find(text, written.ptr, 'e');
+    const int shortestDigits = static_cast<int>(e - text) - (e - text > 1 ? 1 : 0);
+    if (shortestDigits > 15) {
+        written = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
+        e = std::find(text, written.ptr, 'e');
+    }
+    int count = 0;
+    for (const char* c = text; c != e; ++c) {
+        if (isDigit(*c)) {
+            digits[count++] = *c;
+        }
+    }
+    std::fill(digits + count, digits + 15, '0');
+    const char* exponentText = e + 1 + (e[1] == '+' ? 1 : 0);
+    int exponent = 0;
+    std::from_chars(exponentText, written.ptr, exponent);
+    return exponent;
+}
+
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator)
@@ -160,65 +190,67 @@ std::string formatFixed(double value, int decimals, std::string_view decimalSepa
     // double range they would round up past it and the text would no longer
     // read back; there the largest 15-digit value below the range stands in.
     constexpr double kLargest15Digits = 1.79769313486231e308;
-    char scientific[32];
-    std::snprintf(scientific, sizeof scientific, "%.14e", std::min(std::fabs(value), kLargest15Digits));
-    std::string digits;
-    const char* cursor = scientific;
-    for (; *cursor != 'e'; ++cursor) {
-        if (isDigit(*cursor)) {
-            digits.push_back(*cursor);
-        }
-    }
-    const int exponent = std::atoi(cursor + 1);
+    constexpr int kDigits = 15;
+    char digits[kDigits];
+    const int exponent = significantDigits(std::min(std::fabs(value), kLargest15Digits), digits);
 
-    // digits[0] stands at 10^exponent. Keep the digits down to 10^-decimals.
-    const long keep = static_cast<long>(exponent) + 1 + decimals;
-    std::string kept; // the value times 10^decimals, as an integer's digits
+    // digits[0] stands at 10^exponent. Keep the digits down to 10^-decimals:
+    // the value times 10^decimals, as an integer's digits, with one spare
+    // place in front for a carry.
+    const int keep = exponent + 1 + decimals;
+    char kept[kDigits + 340];
+    char* first = kept + 1;
+    int count = 0;
     if (keep <= 0) {
         // Everything is below half a unit of the last decimal, except a
         // leading digit of 5 or more just below it.
-        kept.assign(1, (keep == 0 && digits[0] >= '5') ? '1' : '0');
+        first[count++] = (keep == 0 && digits[0] >= '5') ? '1' : '0';
     } else {
-        const auto keepCount = static_cast<std::size_t>(keep);
-        kept = digits.substr(0, std::min(keepCount, digits.size()));
-        kept.append(keepCount > digits.size() ? keepCount - digits.size() : 0, '0');
-        if (keepCount < digits.size() && digits[keepCount] >= '5') {
+        for (; count < keep; ++count) {
+            first[count] = count < kDigits ? digits[count] : '0';
+        }
+        if (keep < kDigits && digits[keep] >= '5') {
             // Round half away from zero on the magnitude: carry upwards.
-            std::size_t i = kept.size();
-            while (i > 0 && kept[i - 1] == '9') {
-                kept[--i] = '0';
+            int i = count;
+            while (i > 0 && first[i - 1] == '9') {
+                first[--i] = '0';
             }
             if (i == 0) {
-                kept.insert(kept.begin(), '1');
+                *--first = '1';
+                ++count;
             } else {
-                ++kept[i - 1];
+                ++first[i - 1];
             }
         }
     }
 
     // Split into integer and fraction, with at least one integer digit.
-    const auto fractionSize = static_cast<std::size_t>(decimals);
-    if (kept.size() <= fractionSize) {
-        kept.insert(0, fractionSize + 1 - kept.size(), '0');
+    int integerDigits = count - decimals;
+    const char* fraction = first + std::max(integerDigits, 0);
+    const int fractionLeadingZeros = std::max(-integerDigits, 0);
+    const char* integer = first;
+    while (integerDigits > 1 && *integer == '0') {
+        ++integer;
+        --integerDigits;
     }
-    std::string integerPart = kept.substr(0, kept.size() - fractionSize);
-    const std::string fractionPart = kept.substr(kept.size() - fractionSize);
-    const auto firstNonZero = integerPart.find_first_not_of('0');
-    if (firstNonZero == std::string::npos) {
-        integerPart.assign(1, '0');
-    } else {
-        integerPart.erase(0, firstNonZero);
-    }
+    const bool integerIsZero = integerDigits <= 0 || (integerDigits == 1 && *integer == '0');
+    const bool isZero = integerIsZero &&
+                        std::all_of(fraction, static_cast<const char*>(first + count), [](char c) { return c == '0'; });
 
-    const bool isZero = integerPart == "0" && fractionPart.find_first_not_of('0') == std::string::npos;
     std::string text;
+    text.reserve(static_cast<std::size_t>(std::max(integerDigits, 1) + decimals) + decimalSeparator.size() + 1);
     if (value < 0 && !isZero) {
         text.push_back('-');
     }
-    text += integerPart;
+    if (integerDigits <= 0) {
+        text.push_back('0');
+    } else {
+        text.append(integer, static_cast<std::size_t>(integerDigits));
+    }
     if (decimals > 0) {
         text += decimalSeparator;
-        text += fractionPart;
+        text.append(static_cast<std::size_t>(fractionLeadingZeros), '0');
+        text.append(fraction, static_cast<const char*>(first + count));
     }
     return text;
 }

@@ -2,11 +2,23 @@
 
 #include "NumberText.h"
 
+#include <charconv>
+
 namespace orvanta {
+
+double asDisplayed(double value, std::string& text)
+{
+    // The pattern's text is already in the reader's canonical form.
+    text = formatPitchValue(value);
+    double shown = value;
+    std::from_chars(text.data(), text.data() + text.size(), shown);
+    return shown;
+}
 
 double asDisplayed(double value)
 {
-    return parseNumber(formatPitchValue(value), ".").value_or(value);
+    std::string text;
+    return asDisplayed(value, text);
 }
 
 bool leavesNoBand(double preplateMax, double preplateMin)
@@ -16,16 +28,21 @@ bool leavesNoBand(double preplateMax, double preplateMin)
 
 SideSuggestion suggestSide(ThreadSide side, const SideEntry& entry)
 {
-    SideSuggestion result;
-    for (auto [from, to] : {std::pair{&entry.afterPlateMax, &result.entry.afterPlateMax},
-                            std::pair{&entry.afterPlateMin, &result.entry.afterPlateMin},
-                            std::pair{&entry.maxThickness, &result.entry.maxThickness},
-                            std::pair{&entry.minThickness, &result.entry.minThickness}}) {
+    SideEntry shown;
+    for (auto [from, to] :
+         {std::pair{&entry.afterPlateMax, &shown.afterPlateMax}, std::pair{&entry.afterPlateMin, &shown.afterPlateMin},
+          std::pair{&entry.maxThickness, &shown.maxThickness}, std::pair{&entry.minThickness, &shown.minThickness}}) {
         if (*from) {
             *to = asDisplayed(**from);
         }
     }
-    const SideEntry& shown = result.entry;
+    return suggestShownSide(side, shown);
+}
+
+SideSuggestion suggestShownSide(ThreadSide side, const SideEntry& shown)
+{
+    SideSuggestion result;
+    result.entry = shown;
     if (shown.afterPlateMax && shown.afterPlateMin && *shown.afterPlateMin >= *shown.afterPlateMax) {
         result.error = thicknessOrderMessage(side);
         return result;
@@ -39,10 +56,18 @@ SideSuggestion suggestSide(ThreadSide side, const SideEntry& entry)
         return result;
     }
     result.limits = computePrePlateLimits(side, shown, order);
+    // Compared as shown: two limits that display alike leave no band.
+    std::optional<double> maxShown;
+    std::optional<double> minShown;
+    if (result.limits.preplateMax) {
+        maxShown = asDisplayed(*result.limits.preplateMax, result.preplateMaxText);
+    }
+    if (result.limits.preplateMin) {
+        minShown = asDisplayed(*result.limits.preplateMin, result.preplateMinText);
+    }
     if (result.limits.overflowed) {
         result.error = kValueTooLargeMessage;
-    } else if (result.limits.preplateMax && result.limits.preplateMin &&
-               leavesNoBand(*result.limits.preplateMax, *result.limits.preplateMin)) {
+    } else if (maxShown && minShown && *minShown >= *maxShown) {
         result.error = kPlateTooGreatMessage;
     }
     return result;

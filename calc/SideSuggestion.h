@@ -17,14 +17,22 @@ inline constexpr const char* kValueTooLargeMessage = "Value too large to calcula
 struct SideSuggestion {
     SideEntry entry;       // the entries as their fields show them
     PrePlateLimits limits; // absent limits were not computed
-    std::string error;     // the window's message for this side; empty when none
+    // The limits as the window shows them (pattern "0.0000", a point); empty
+    // when not computed.
+    std::string preplateMaxText;
+    std::string preplateMinText;
+    std::string error; // the window's message for this side; empty when none
 };
 
 // Without both thicknesses nothing is computed and nothing is wrong.
 [[nodiscard]] SideSuggestion suggestSide(ThreadSide side, const SideEntry& entry);
+// The same for entries already taken to their display pattern.
+[[nodiscard]] SideSuggestion suggestShownSide(ThreadSide side, const SideEntry& shown);
 
 // A value as its four-decimal display reads back.
 [[nodiscard]] double asDisplayed(double value);
+// The same, with the display text it reads back from.
+[[nodiscard]] double asDisplayed(double value, std::string& text);
 
 // No band is left when the suggested minimum, as shown, is not below the
 // suggested maximum as shown.

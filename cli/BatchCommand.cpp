@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -16,15 +17,16 @@ namespace orvanta::cli {
 
 namespace {
 
-std::string trimmed(std::string_view text)
+std::string_view trimmed(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
     const auto last = text.find_last_not_of(" \t");
-    return first == std::string_view::npos ? std::string() : std::string(text.substr(first, last - first + 1));
+    return first == std::string_view::npos ? std::string_view() : text.substr(first, last - first + 1);
 }
 
-std::string lowered(std::string text)
+std::string lowered(std::string_view view)
 {
+    std::string text(view);
     for (char& c : text) {
         c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     }
@@ -32,6 +34,9 @@ std::string lowered(std::string text)
 }
 
 constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
+
+// One input row: the fields libcsv gathered, valid until the next row.
+using Fields = std::span<const std::string>;
 
 // The input columns the batch reads, beside the result columns.
 enum class InputColumn { AfterPlate, Count };
@@ -47,7 +52,7 @@ public:
     }
 
     // A complete input row; false once the run has to stop.
-    bool row(std::vector<std::string>& fields, long line)
+    bool row(Fields fields, long line)
     {
         if (!m_headerSeen) {
             return header(fields, line);
@@ -70,7 +75,7 @@ public:
             std::fprintf(m_err, "orvanta-cli: line %ld, column %ld: not readable as CSV (%s)\n", line, column, reason);
             return false;
         }
-        std::vector<std::string> fields(m_header.size());
+        const std::vector<std::string> fields(m_header.size());
         writeRows(fields, {errorRow("line " + std::to_string(line) + ", column " + std::to_string(column) +
                                     ": not readable as CSV (" + reason + "); the line was skipped")});
         return true;
@@ -92,9 +97,9 @@ public:
     std::FILE* out() const { return m_out; }
 
 private:
-    bool header(std::vector<std::string>& fields, long line)
+    bool header(Fields fields, long line)
     {
-        m_header = fields;
+        m_header.assign(fields.begin(), fields.end());
         for (std::size_t i = 0; i < m_header.size(); ++i) {
             if (i == 0 && m_header[i].rfind("\xEF\xBB\xBF", 0) == 0) {
                 m_header[i].erase(0, 3); // a byte-order mark
@@ -127,6 +132,10 @@ private:
                 m_outputHeader.emplace_back(columnNames()[c]);
             }
         }
+        m_outputColumn.assign(m_outputHeader.size(), kAbsent);
+        for (std::size_t c = 0; c < kColumnCount; ++c) {
+            m_outputColumn[m_resultIndex[c]] = c;
+        }
         m_headerSeen = true;
         return true;
     }
@@ -150,22 +159,23 @@ private:
         return true;
     }
 
-    const std::string& cell(const std::vector<std::string>& fields, Column column) const
+    const std::string& cell(Fields fields, Column column) const
     {
         static const std::string kEmpty;
         const std::size_t i = m_resultIndex[static_cast<std::size_t>(column)];
         return i < fields.size() && i < m_header.size() ? fields[i] : kEmpty;
     }
 
-    std::optional<double> number(const std::vector<std::string>& fields, Column column, std::string& error) const
+    std::optional<double> number(Fields fields, Column column, std::string& error) const
     {
-        const std::string text = trimmed(cell(fields, column));
+        const std::string_view text = trimmed(cell(fields, column));
         if (text.empty()) {
             return std::nullopt;
         }
         std::optional<double> value = parseNumber(text, m_format.decimalSeparator);
         if (!value && error.empty()) {
-            error = std::string(columnNames()[static_cast<std::size_t>(column)]) + " is not a number: " + text;
+            error =
+                std::string(columnNames()[static_cast<std::size_t>(column)]) + " is not a number: " + std::string(text);
         }
         return value;
     }
@@ -177,21 +187,27 @@ private:
         return row;
     }
 
-    const threads::ThreadLookup& lookUp(const std::string& designation)
+    // Parts lists repeat their threads: each designation and rule is looked
+    // up and formatted once. The cache stays small.
+    const PreparedThread& prepared(const std::string& designation, threads::AfterPlate rule)
     {
-        // Parts lists repeat their threads; the cache stays small.
         constexpr std::size_t kCacheLimit = 4096;
-        auto found = m_cache.find(designation);
+        std::string key = designation;
+        key.push_back(rule == threads::AfterPlate::ClassLimits ? 'c' : 'a');
+        auto found = m_cache.find(key);
         if (found == m_cache.end()) {
             if (m_cache.size() >= kCacheLimit) {
                 m_cache.clear();
             }
-            found = m_cache.emplace(designation, threads::lookUpThread(designation)).first;
+            found = m_cache
+                        .emplace(std::move(key),
+                                 prepareThread(threads::lookUpThread(designation), designation, rule, m_format))
+                        .first;
         }
         return found->second;
     }
 
-    void process(const std::vector<std::string>& fields)
+    void process(Fields fields)
     {
         if (fields.size() != m_header.size()) {
             writeRows(fields, {errorRow("the row has " + std::to_string(fields.size()) +
@@ -205,7 +221,7 @@ private:
             if (choice == "allowance") {
                 rule = threads::AfterPlate::UseAllowance;
             } else if (!choice.empty() && choice != "class") {
-                error = "after_plate is class or allowance, not " + trimmed(fields[m_afterPlateIndex]);
+                error = "after_plate is class or allowance, not " + std::string(trimmed(fields[m_afterPlateIndex]));
             }
         }
         const std::optional<double> platingMin = number(fields, Column::PlatingMin, error);
@@ -216,17 +232,19 @@ private:
         const std::optional<Plating> plating =
             platingMin && platingMax ? std::optional<Plating>(Plating{*platingMin, *platingMax}) : std::nullopt;
 
-        const std::string designation = trimmed(cell(fields, Column::Designation));
+        const std::string designation(trimmed(cell(fields, Column::Designation)));
         if (!error.empty()) {
             writeRows(fields, {errorRow(error)});
         } else if (!designation.empty()) {
-            writeRows(fields, rowsForDesignation(lookUp(designation), designation, rule, plating, m_format));
+            m_results.clear();
+            completeRows(prepared(designation, rule), plating, m_format, m_results);
+            writeRows(fields, m_results);
         } else {
             writeRows(fields, {ownLimits(fields, plating)});
         }
     }
 
-    ResultRow ownLimits(const std::vector<std::string>& fields, const std::optional<Plating>& plating)
+    ResultRow ownLimits(Fields fields, const std::optional<Plating>& plating)
     {
         const std::string sideText = lowered(trimmed(cell(fields, Column::Side)));
         const std::string unitText = lowered(trimmed(cell(fields, Column::Unit)));
@@ -234,11 +252,12 @@ private:
             return errorRow("the row names neither a designation nor a side");
         }
         if (sideText != "external" && sideText != "internal") {
-            return errorRow("side is external or internal, not " + trimmed(cell(fields, Column::Side)));
+            return errorRow("side is external or internal, not " + std::string(trimmed(cell(fields, Column::Side))));
         }
         if (unitText != "in" && unitText != "mm") {
-            return errorRow("unit is in or mm, not " +
-                            (unitText.empty() ? "empty" : trimmed(cell(fields, Column::Unit))));
+            return errorRow("unit is in or mm, not " + (unitText.empty()
+                                                            ? std::string("empty")
+                                                            : std::string(trimmed(cell(fields, Column::Unit)))));
         }
         std::string error;
         const std::optional<double> max = number(fields, Column::AfterPlateMax, error);
@@ -254,23 +273,17 @@ private:
     }
 
     // One output row per result: the input's cells, result cells in place.
-    void writeRows(const std::vector<std::string>& fields, const std::vector<ResultRow>& results)
+    void writeRows(Fields fields, const std::vector<ResultRow>& results)
     {
+        static const std::string kEmpty;
         for (const ResultRow& result : results) {
             m_anyError = m_anyError || result.failed();
-            m_line.assign(m_outputHeader.size(), std::string());
-            for (std::size_t i = 0; i < fields.size() && i < m_header.size(); ++i) {
-                m_line[i] = fields[i];
-            }
-            for (std::size_t c = 0; c < kColumnCount; ++c) {
-                const std::string& value = result.cells[c];
+            for (std::size_t column = 0; column < m_outputColumn.size(); ++column) {
+                const std::size_t c = m_outputColumn[column];
+                const std::string& input = column < fields.size() && column < m_header.size() ? fields[column] : kEmpty;
                 // A refused row keeps what it was given.
-                if (!value.empty() || !result.failed()) {
-                    m_line[m_resultIndex[c]] = value;
-                }
-            }
-            for (const std::string& value : m_line) {
-                m_writer->field(value);
+                const bool fromResult = c != kAbsent && (!result.cells[c].empty() || !result.failed());
+                m_writer->field(fromResult ? result.cells[c] : input);
             }
             m_writer->endRow();
         }
@@ -293,8 +306,9 @@ private:
         return absent;
     }();
     std::size_t m_afterPlateIndex = kAbsent;
-    std::unordered_map<std::string, threads::ThreadLookup> m_cache;
-    std::vector<std::string> m_line;
+    std::unordered_map<std::string, PreparedThread> m_cache;
+    std::vector<ResultRow> m_results;
+    std::vector<std::size_t> m_outputColumn; // output column -> result column, or kAbsent
 };
 
 // libcsv calls back per field and per row; this gathers a row.
@@ -317,18 +331,10 @@ struct Reader {
     static void onRow(int, void* self)
     {
         auto& reader = *static_cast<Reader*>(self);
-        if (reader.stopped) {
-            return;
-        }
-        std::vector<std::string> row(
-            std::make_move_iterator(reader.fields.begin()),
-            std::make_move_iterator(reader.fields.begin() + static_cast<std::ptrdiff_t>(reader.fieldCount)));
+        const std::size_t count = reader.fieldCount;
         reader.fieldCount = 0;
-        if (!reader.batch.row(row, reader.line)) {
+        if (!reader.stopped && !reader.batch.row(Fields(reader.fields.data(), count), reader.line)) {
             reader.stopped = true;
-        }
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            reader.fields[i] = std::move(row[i]); // keep the strings' capacity
         }
     }
 };

@@ -2,6 +2,7 @@
 // when it holds the delimiter, a quote or a line break.
 #pragma once
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -18,8 +19,9 @@ public:
 private:
     std::FILE* m_out;
     char m_delimiter;
+    std::array<bool, 256> m_needsQuotes{};
     bool m_rowStarted = false;
-    std::string m_quoted;
+    std::string m_row;
 };
 
 } // namespace orvanta::cli

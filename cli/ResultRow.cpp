@@ -22,26 +22,55 @@ const std::array<std::string_view, kColumnCount>& columnNames()
 
 namespace {
 
-void fillSuggestion(ResultRow& row, ThreadSide side, std::optional<double> afterPlateMax,
-                    std::optional<double> afterPlateMin, const std::optional<Plating>& plating,
-                    const Formatting& format)
+std::string text(std::optional<double> value, const Formatting& format)
 {
-    const auto text = [&](std::optional<double> value) {
-        return value ? formatPitchValue(*value, format.decimalSeparator) : std::string();
-    };
-    SideEntry entry{afterPlateMax, afterPlateMin, std::nullopt, std::nullopt};
-    if (plating) {
-        entry.maxThickness = plating->max;
-        entry.minThickness = plating->min;
+    return value ? formatPitchValue(*value, format.decimalSeparator) : std::string();
+}
+
+// A display text with the point, in the output's separator.
+std::string withSeparator(std::string text, const Formatting& format)
+{
+    if (format.decimalSeparator != ".") {
+        if (const auto point = text.find('.'); point != std::string::npos) {
+            text.replace(point, 1, format.decimalSeparator);
+        }
     }
-    const SideSuggestion suggestion = suggestSide(side, entry);
-    row[Column::AfterPlateMax] = text(suggestion.entry.afterPlateMax);
-    row[Column::AfterPlateMin] = text(suggestion.entry.afterPlateMin);
-    row[Column::PlatingMin] = text(suggestion.entry.minThickness);
-    row[Column::PlatingMax] = text(suggestion.entry.maxThickness);
-    row[Column::PrePlateMax] = text(suggestion.limits.preplateMax);
-    row[Column::PrePlateMin] = text(suggestion.limits.preplateMin);
-    row[Column::Error] = suggestion.error;
+    return text;
+}
+
+// The plating as its fields would show it, and its texts.
+struct ShownPlating {
+    std::optional<Plating> plating;
+    std::string minText;
+    std::string maxText;
+};
+
+ShownPlating shownPlating(const std::optional<Plating>& plating, const Formatting& format)
+{
+    ShownPlating shown;
+    if (plating) {
+        shown.plating = Plating{asDisplayed(plating->min, shown.minText), asDisplayed(plating->max, shown.maxText)};
+        shown.minText = withSeparator(std::move(shown.minText), format);
+        shown.maxText = withSeparator(std::move(shown.maxText), format);
+    }
+    return shown;
+}
+
+// The plating and pre-plate cells of a side whose after-plate limits are shown.
+void fillSuggestion(ResultRow& row, ThreadSide side, std::optional<double> afterPlateMax,
+                    std::optional<double> afterPlateMin, const ShownPlating& plating, const Formatting& format)
+{
+    SideEntry entry{afterPlateMax, afterPlateMin, std::nullopt, std::nullopt};
+    if (plating.plating) {
+        entry.maxThickness = plating.plating->max;
+        entry.minThickness = plating.plating->min;
+    }
+    SideSuggestion suggestion = suggestShownSide(side, entry);
+    row[Column::PlatingMin] = plating.minText;
+    row[Column::PlatingMax] = plating.maxText;
+    row[Column::PrePlateMax] = withSeparator(std::move(suggestion.preplateMaxText), format);
+    row[Column::PrePlateMin] = withSeparator(std::move(suggestion.preplateMinText), format);
+    row[Column::Error] = std::move(suggestion.error);
 }
 
 const char* sideName(ThreadSide side)
@@ -54,35 +83,68 @@ const char* unitName(UnitSystem unit)
     return unit == UnitSystem::Inch ? "in" : "mm";
 }
 
+std::optional<double> shown(std::optional<double> value)
+{
+    return value ? std::optional<double>(asDisplayed(*value)) : std::nullopt;
+}
+
 } // namespace
 
-std::vector<ResultRow> rowsForDesignation(const threads::ThreadLookup& lookup, std::string_view written,
-                                          threads::AfterPlate rule, const std::optional<Plating>& plating,
-                                          const Formatting& format)
+PreparedThread prepareThread(const threads::ThreadLookup& lookup, std::string_view written, threads::AfterPlate rule,
+                             const Formatting& format)
 {
-    std::vector<ResultRow> rows;
+    PreparedThread thread;
+    thread.written = written;
     if (!lookup.limits) {
-        ResultRow row;
-        row[Column::Designation] = written;
-        row[Column::Error] = lookup.error;
-        rows.push_back(std::move(row));
-        return rows;
+        thread.error = lookup.error;
+        return thread;
     }
     for (const std::optional<threads::SideLimits>& classLimits : {lookup.limits->external, lookup.limits->internal}) {
         if (!classLimits) {
             continue;
         }
         const threads::SideLimits limits = threads::afterPlateLimits(*classLimits, rule);
+        PreparedSide side;
+        side.side = limits.side;
+        side.afterPlateMax = asDisplayed(limits.max);
+        side.afterPlateMin = asDisplayed(limits.min);
+        side.row[Column::Designation] = limits.designation;
+        side.row[Column::Side] = sideName(limits.side);
+        side.row[Column::Unit] = unitName(lookup.limits->unit);
+        side.row[Column::Basic] = formatPitchValue(limits.basic, format.decimalSeparator);
+        side.row[Column::Allowance] = formatPitchValue(limits.allowance, format.decimalSeparator);
+        side.row[Column::ClassTolerance] = formatPitchValue(limits.classTolerance, format.decimalSeparator);
+        side.row[Column::AfterPlateMax] = text(side.afterPlateMax, format);
+        side.row[Column::AfterPlateMin] = text(side.afterPlateMin, format);
+        thread.sides.push_back(std::move(side));
+    }
+    return thread;
+}
+
+void completeRows(const PreparedThread& thread, const std::optional<Plating>& plating, const Formatting& format,
+                  std::vector<ResultRow>& rows)
+{
+    if (!thread.error.empty()) {
         ResultRow row;
-        row[Column::Designation] = limits.designation;
-        row[Column::Side] = sideName(limits.side);
-        row[Column::Unit] = unitName(lookup.limits->unit);
-        row[Column::Basic] = formatPitchValue(limits.basic, format.decimalSeparator);
-        row[Column::Allowance] = formatPitchValue(limits.allowance, format.decimalSeparator);
-        row[Column::ClassTolerance] = formatPitchValue(limits.classTolerance, format.decimalSeparator);
-        fillSuggestion(row, limits.side, limits.max, limits.min, plating, format);
+        row[Column::Designation] = thread.written;
+        row[Column::Error] = thread.error;
+        rows.push_back(std::move(row));
+        return;
+    }
+    const ShownPlating platingShown = shownPlating(plating, format);
+    for (const PreparedSide& side : thread.sides) {
+        ResultRow row = side.row;
+        fillSuggestion(row, side.side, side.afterPlateMax, side.afterPlateMin, platingShown, format);
         rows.push_back(std::move(row));
     }
+}
+
+std::vector<ResultRow> rowsForDesignation(const threads::ThreadLookup& lookup, std::string_view written,
+                                          threads::AfterPlate rule, const std::optional<Plating>& plating,
+                                          const Formatting& format)
+{
+    std::vector<ResultRow> rows;
+    completeRows(prepareThread(lookup, written, rule, format), plating, format, rows);
     return rows;
 }
 
@@ -93,7 +155,11 @@ ResultRow rowForLimits(ThreadSide side, UnitSystem unit, std::optional<double> a
     ResultRow row;
     row[Column::Side] = sideName(side);
     row[Column::Unit] = unitName(unit);
-    fillSuggestion(row, side, afterPlateMax, afterPlateMin, plating, format);
+    const std::optional<double> maxShown = shown(afterPlateMax);
+    const std::optional<double> minShown = shown(afterPlateMin);
+    row[Column::AfterPlateMax] = text(maxShown, format);
+    row[Column::AfterPlateMin] = text(minShown, format);
+    fillSuggestion(row, side, maxShown, minShown, shownPlating(plating, format), format);
     return row;
 }
 

@@ -50,6 +50,28 @@ struct Formatting {
     std::string decimalSeparator = ".";
 };
 
+// A designation's sides with every cell that does not depend on the plating
+// already written: what a parts list that repeats its threads reuses.
+struct PreparedSide {
+    ResultRow row;
+    ThreadSide side = ThreadSide::External;
+    std::optional<double> afterPlateMax; // as the calculator shows it
+    std::optional<double> afterPlateMin;
+};
+struct PreparedThread {
+    std::vector<PreparedSide> sides; // a fit: external first
+    std::string error;               // a refused designation: its message
+    std::string written;
+};
+
+[[nodiscard]] PreparedThread prepareThread(const threads::ThreadLookup& lookup, std::string_view written,
+                                           threads::AfterPlate rule, const Formatting& format);
+
+// The rows of a prepared thread with this plating: one a side, or one with
+// the refusal.
+void completeRows(const PreparedThread& thread, const std::optional<Plating>& plating, const Formatting& format,
+                  std::vector<ResultRow>& rows);
+
 // Every side a designation names (a fit: external first); a refused
 // designation gives one row with its message.
 [[nodiscard]] std::vector<ResultRow> rowsForDesignation(const threads::ThreadLookup& lookup, std::string_view written,

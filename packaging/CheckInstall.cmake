@@ -9,6 +9,8 @@ if(NOT result EQUAL 0)
 endif()
 foreach(expected
         bin/orvanta
+        bin/orvanta-cli
+        share/man/man1/orvanta-cli.1
         share/applications/${APP_ID}.desktop
         share/metainfo/${APP_ID}.metainfo.xml
         share/icons/hicolor/48x48/apps/orvanta.png

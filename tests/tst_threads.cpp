@@ -179,6 +179,35 @@ private slots:
         QCOMPARE(sideText(lookup, false), internal);
     }
 
+    // What the window and the console program show reads back as the same thread.
+    void normal_form_reads_back_as_itself_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("normal");
+        QTest::newRow("whole inches off the series") << "1.0-2"
+                                                     << "1.000-2 UNS-2A/2B";
+        QTest::newRow("number size off the series") << "#1-20"
+                                                    << "#1-20 UNS-2A/2B";
+        QTest::newRow("whole inches past the number sizes") << "11.0-28 UNR"
+                                                            << "11.000-28 UNRS-2A";
+        QTest::newRow("sixty-fourths") << "0.515625-20 UNS-3A"
+                                       << "33/64-20 UNS-3A";
+        QTest::newRow("decimal inches") << "0.53-20 UNS-3A"
+                                        << "0.530-20 UNS-3A";
+    }
+    void normal_form_reads_back_as_itself()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, normal);
+        const ThreadLookup lookup = orvanta::threads::lookUpThread(written.toStdString());
+        QVERIFY2(lookup.limits, lookup.error.c_str());
+        QCOMPARE(QString::fromStdString(lookup.limits->designation), normal);
+        const ThreadLookup again = orvanta::threads::lookUpThread(lookup.limits->designation);
+        QVERIFY2(again.limits, again.error.c_str());
+        QCOMPARE(QString::fromStdString(again.limits->designation), normal);
+        QCOMPARE(sideText(again, true), sideText(lookup, true));
+    }
+
     void refuses_with_the_fault_named_data()
     {
         QTest::addColumn<QString>("written");

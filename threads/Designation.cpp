@@ -182,7 +182,7 @@ bool readUnifiedSize(Cursor& cursor, UnifiedDesignation& thread, std::string& er
             return decimalPoint;
         }())) {
         const std::optional<long> micro = cursor.decimal(6);
-        if (!micro || *micro == 0) {
+        if (!micro || *micro == 0 || *micro > 100 * kMicro) {
             return false;
         }
         thread.sizeForm = UnifiedSizeForm::Inches;

@@ -271,7 +271,12 @@ ThreadLookup lookUpUnified(const UnifiedDesignation& thread)
     const std::string seriesText = thread.roundedRoot
                                        ? "UNR" + (series.written == "UN" ? std::string() : series.written.substr(2))
                                        : series.written;
-    const std::string threadText = size.name + "-" + tpiText(thread.tpiTenths) + " " + seriesText;
+    // A whole 1 to 12 in. off the standard series would read back as a number
+    // size: its decimals say it is inches.
+    const bool wholeInchesAlike = size.diameterMicro % kMicro == 0 && size.diameterMicro <= 12 * kMicro &&
+                                  size.name.front() != '#' && !series.standard;
+    const std::string sizeText = wholeInchesAlike ? size.name + ".000" : size.name;
+    const std::string threadText = sizeText + "-" + tpiText(thread.tpiTenths) + " " + seriesText;
 
     std::optional<UnifiedClass> external = thread.externalClass;
     std::optional<UnifiedClass> internal = thread.internalClass;

@@ -141,6 +141,29 @@ std::string notADesignation(std::string_view text)
     return "not a thread designation: " + std::string(text);
 }
 
+// A class, or a fit of one external and one internal class in either order.
+template <typename Class>
+bool readClassOrFit(Cursor& cursor, bool (*read)(Cursor&, std::optional<Class>&, std::string&),
+                    bool (*isExternal)(const Class&), std::string (*text)(const Class&), std::optional<Class>& external,
+                    std::optional<Class>& internal, std::string& error)
+{
+    std::optional<Class> first;
+    std::optional<Class> second;
+    if (!read(cursor, first, error) || (cursor.takeSeparator('/') && !read(cursor, second, error))) {
+        return false;
+    }
+    if (second && isExternal(*second) == isExternal(*first)) {
+        error = "a fit names one external and one internal class, not " + text(*first) + "/" + text(*second);
+        return false;
+    }
+    for (const std::optional<Class>& c : {first, second}) {
+        if (c) {
+            (isExternal(*c) ? external : internal) = c;
+        }
+    }
+    return true;
+}
+
 // ---- Unified inch ----------------------------------------------------------
 
 constexpr long kMicro = 1'000'000;
@@ -345,25 +368,10 @@ ParsedDesignation parseUnified(const std::string& text, std::string_view origina
     if (std::isalpha(static_cast<unsigned char>(cursor.peek())) && !readUnifiedSeries(cursor, thread, error)) {
         return fail();
     }
-    if (cursor.takeSeparator('-')) {
-        std::optional<UnifiedClass> first;
-        std::optional<UnifiedClass> second;
-        if (!readUnifiedClass(cursor, first, error)) {
-            return fail();
-        }
-        if (cursor.takeSeparator('/') && !readUnifiedClass(cursor, second, error)) {
-            return fail();
-        }
-        if (second && second->external == first->external) {
-            error =
-                "a fit names one external and one internal class, not " + classText(*first) + "/" + classText(*second);
-            return fail();
-        }
-        for (const std::optional<UnifiedClass>& c : {first, second}) {
-            if (c) {
-                (c->external ? thread.externalClass : thread.internalClass) = c;
-            }
-        }
+    if (cursor.takeSeparator('-') && !readClassOrFit<UnifiedClass>(
+                                         cursor, readUnifiedClass, [](const UnifiedClass& c) { return c.external; },
+                                         classText, thread.externalClass, thread.internalClass, error)) {
+        return fail();
     }
     cursor.skipBlanks();
     if (!cursor.atEnd()) {
@@ -459,24 +467,11 @@ ParsedDesignation parseMetric(const std::string& text, std::string_view original
         }
         thread.pitchMicro = *pitch;
     }
-    if (cursor.takeSeparator('-')) {
-        std::optional<MetricClass> first;
-        std::optional<MetricClass> second;
-        if (!readMetricClass(cursor, first, error)) {
-            return fail();
-        }
-        if (cursor.takeSeparator('/') && !readMetricClass(cursor, second, error)) {
-            return fail();
-        }
-        if (second && second->external() == first->external()) {
-            error = "a fit names one internal and one external class, not " + first->text + "/" + second->text;
-            return fail();
-        }
-        for (const std::optional<MetricClass>& c : {first, second}) {
-            if (c) {
-                (c->external() ? thread.externalClass : thread.internalClass) = c;
-            }
-        }
+    if (cursor.takeSeparator('-') &&
+        !readClassOrFit<MetricClass>(
+            cursor, readMetricClass, [](const MetricClass& c) { return c.external(); },
+            [](const MetricClass& c) { return c.text; }, thread.externalClass, thread.internalClass, error)) {
+        return fail();
     }
     cursor.skipBlanks();
     if (!cursor.atEnd()) {

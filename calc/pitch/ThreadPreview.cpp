@@ -87,19 +87,25 @@ void ThreadPreview::show(const ThreadChoice& choice)
         }
         return withUnit(side.allowance, unit);
     };
-    if (const auto& side = limits.external) {
-        m_dialog.lblextmax->setText(withUnit(side->max, unit));
-        m_dialog.lblextmin->setText(withUnit(side->min, unit));
-        m_dialog.lblextallowance->setText(allowance(*side));
-        m_dialog.lblexttolerance->setText(withUnit(side->classTolerance, unit));
-        m_dialog.lblbasic->setText(withUnit(side->basic, unit));
-    }
-    if (const auto& side = limits.internal) {
-        m_dialog.lblintmin->setText(withUnit(side->min, unit));
-        m_dialog.lblintmax->setText(withUnit(side->max, unit));
-        m_dialog.lblintallowance->setText(allowance(*side));
-        m_dialog.lblinttolerance->setText(withUnit(side->classTolerance, unit));
-        m_dialog.lblbasic->setText(withUnit(side->basic, unit));
+    struct SideLabels {
+        const std::optional<threads::SideLimits>& limits;
+        QLabel* max;
+        QLabel* min;
+        QLabel* allowance;
+        QLabel* tolerance;
+    };
+    const SideLabels sides[] = {
+        {limits.external, m_dialog.lblextmax, m_dialog.lblextmin, m_dialog.lblextallowance, m_dialog.lblexttolerance},
+        {limits.internal, m_dialog.lblintmax, m_dialog.lblintmin, m_dialog.lblintallowance, m_dialog.lblinttolerance},
+    };
+    for (const SideLabels& side : sides) {
+        if (side.limits) {
+            side.max->setText(withUnit(side.limits->max, unit));
+            side.min->setText(withUnit(side.limits->min, unit));
+            side.allowance->setText(allowance(*side.limits));
+            side.tolerance->setText(withUnit(side.limits->classTolerance, unit));
+            m_dialog.lblbasic->setText(withUnit(side.limits->basic, unit));
+        }
     }
     QStringList notes;
     for (const std::string& note : limits.notes) {

@@ -207,6 +207,23 @@ private:
         return found->second;
     }
 
+    // The plating as shown, remembered by its texts: parts lists repeat them.
+    const ShownPlating& shown(const std::optional<Plating>& plating, Fields fields)
+    {
+        constexpr std::size_t kCacheLimit = 1024;
+        std::string key(trimmed(cell(fields, Column::PlatingMin)));
+        key.push_back(':');
+        key.append(trimmed(cell(fields, Column::PlatingMax)));
+        auto found = m_platingCache.find(key);
+        if (found == m_platingCache.end()) {
+            if (m_platingCache.size() >= kCacheLimit) {
+                m_platingCache.clear();
+            }
+            found = m_platingCache.emplace(std::move(key), shownPlating(plating, m_format)).first;
+        }
+        return found->second;
+    }
+
     void process(Fields fields)
     {
         if (fields.size() != m_header.size()) {
@@ -236,8 +253,7 @@ private:
         if (!error.empty()) {
             writeRows(fields, {errorRow(error)});
         } else if (!designation.empty()) {
-            m_results.clear();
-            completeRows(prepared(designation, rule), plating, m_format, m_results);
+            completeRows(prepared(designation, rule), shown(plating, fields), m_results);
             writeRows(fields, m_results);
         } else {
             writeRows(fields, {ownLimits(fields, plating)});
@@ -308,6 +324,7 @@ private:
     std::size_t m_afterPlateIndex = kAbsent;
     std::unordered_map<std::string, PreparedThread> m_cache;
     std::vector<ResultRow> m_results;
+    std::unordered_map<std::string, ShownPlating> m_platingCache;
     std::vector<std::size_t> m_outputColumn; // output column -> result column, or kAbsent
 };
 

@@ -38,24 +38,6 @@ std::string withSeparator(std::string text, const Formatting& format)
     return text;
 }
 
-// The plating as its fields would show it, and its texts.
-struct ShownPlating {
-    std::optional<Plating> plating;
-    std::string minText;
-    std::string maxText;
-};
-
-ShownPlating shownPlating(const std::optional<Plating>& plating, const Formatting& format)
-{
-    ShownPlating shown;
-    if (plating) {
-        shown.plating = Plating{asDisplayed(plating->min, shown.minText), asDisplayed(plating->max, shown.maxText)};
-        shown.minText = withSeparator(std::move(shown.minText), format);
-        shown.maxText = withSeparator(std::move(shown.maxText), format);
-    }
-    return shown;
-}
-
 // The plating and pre-plate cells of a side whose after-plate limits are shown.
 void fillSuggestion(ResultRow& row, ThreadSide side, std::optional<double> afterPlateMax,
                     std::optional<double> afterPlateMin, const ShownPlating& plating, const Formatting& format)
@@ -90,11 +72,23 @@ std::optional<double> shown(std::optional<double> value)
 
 } // namespace
 
+ShownPlating shownPlating(const std::optional<Plating>& plating, const Formatting& format)
+{
+    ShownPlating shown;
+    if (plating) {
+        shown.plating = Plating{asDisplayed(plating->min, shown.minText), asDisplayed(plating->max, shown.maxText)};
+        shown.minText = withSeparator(std::move(shown.minText), format);
+        shown.maxText = withSeparator(std::move(shown.maxText), format);
+    }
+    return shown;
+}
+
 PreparedThread prepareThread(const threads::ThreadLookup& lookup, std::string_view written, threads::AfterPlate rule,
                              const Formatting& format)
 {
     PreparedThread thread;
     thread.written = written;
+    thread.format = format;
     if (!lookup.limits) {
         thread.error = lookup.error;
         return thread;
@@ -121,21 +115,22 @@ PreparedThread prepareThread(const threads::ThreadLookup& lookup, std::string_vi
     return thread;
 }
 
-void completeRows(const PreparedThread& thread, const std::optional<Plating>& plating, const Formatting& format,
-                  std::vector<ResultRow>& rows)
+void completeRows(const PreparedThread& thread, const ShownPlating& plating, std::vector<ResultRow>& rows)
 {
     if (!thread.error.empty()) {
-        ResultRow row;
-        row[Column::Designation] = thread.written;
-        row[Column::Error] = thread.error;
-        rows.push_back(std::move(row));
+        rows.resize(1);
+        for (std::string& cell : rows[0].cells) {
+            cell.clear();
+        }
+        rows[0][Column::Designation] = thread.written;
+        rows[0][Column::Error] = thread.error;
         return;
     }
-    const ShownPlating platingShown = shownPlating(plating, format);
-    for (const PreparedSide& side : thread.sides) {
-        ResultRow row = side.row;
-        fillSuggestion(row, side.side, side.afterPlateMax, side.afterPlateMin, platingShown, format);
-        rows.push_back(std::move(row));
+    rows.resize(thread.sides.size());
+    for (std::size_t i = 0; i < thread.sides.size(); ++i) {
+        const PreparedSide& side = thread.sides[i];
+        rows[i].cells = side.row.cells; // reuses the strings' storage
+        fillSuggestion(rows[i], side.side, side.afterPlateMax, side.afterPlateMin, plating, thread.format);
     }
 }
 
@@ -144,7 +139,7 @@ std::vector<ResultRow> rowsForDesignation(const threads::ThreadLookup& lookup, s
                                           const Formatting& format)
 {
     std::vector<ResultRow> rows;
-    completeRows(prepareThread(lookup, written, rule, format), plating, format, rows);
+    completeRows(prepareThread(lookup, written, rule, format), shownPlating(plating, format), rows);
     return rows;
 }
 

@@ -62,15 +62,23 @@ struct PreparedThread {
     std::vector<PreparedSide> sides; // a fit: external first
     std::string error;               // a refused designation: its message
     std::string written;
+    Formatting format;
 };
 
 [[nodiscard]] PreparedThread prepareThread(const threads::ThreadLookup& lookup, std::string_view written,
                                            threads::AfterPlate rule, const Formatting& format);
 
-// The rows of a prepared thread with this plating: one a side, or one with
-// the refusal.
-void completeRows(const PreparedThread& thread, const std::optional<Plating>& plating, const Formatting& format,
-                  std::vector<ResultRow>& rows);
+// The plating as its fields would show it, and its texts.
+struct ShownPlating {
+    std::optional<Plating> plating;
+    std::string minText;
+    std::string maxText;
+};
+[[nodiscard]] ShownPlating shownPlating(const std::optional<Plating>& plating, const Formatting& format);
+
+// The rows of a prepared thread with this plating, in place of `rows`' own:
+// one a side, or one with the refusal.
+void completeRows(const PreparedThread& thread, const ShownPlating& plating, std::vector<ResultRow>& rows);
 
 // Every side a designation names (a fit: external first); a refused
 // designation gives one row with its message.

@@ -143,7 +143,7 @@ ThreadLookup lookUpMetric(const MetricDesignation& thread)
     const MetricSizePitches* series = findSize(thread.diameterMicro);
     if (series == nullptr) {
         lookup.error = thread.diameterMicro > metricSizes().back().diameterMicro
-                           ? size + " is above the ISO 261 sizes Orvanta's tables cover (M1 to M68)"
+                           ? size + " is above the ISO 261 sizes Orvanta's tables cover (M1 to M100)"
                            : size + " is not an ISO 261 size";
         return lookup;
     }

@@ -17,6 +17,21 @@ namespace orvanta::threads {
     return (value + divisor / 2) / divisor;
 }
 
+// The same, a half going to the even neighbour.
+[[nodiscard]] constexpr long long roundDownHalfEven(long long value, int from, int to)
+{
+    long long divisor = 1;
+    for (int i = to; i < from; ++i) {
+        divisor *= 10;
+    }
+    const long long quotient = value / divisor;
+    const long long remainder = value % divisor;
+    if (remainder * 2 > divisor || (remainder * 2 == divisor && quotient % 2 == 1)) {
+        return quotient + 1;
+    }
+    return quotient;
+}
+
 // An irrational term to the nearest unit of 10^-decimals.
 [[nodiscard]] inline long long roundToUnits(double value, int decimals)
 {

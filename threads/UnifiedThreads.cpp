@@ -234,8 +234,11 @@ SideNumbers sideNumbers(long diameterMicro, int tpi, const ResolvedSeries& serie
     static constexpr long long kInternalFactor[] = {1950, 1300, 975};
     const long long toleranceE9 = td2E6 * (c.external ? kExternalFactor : kInternalFactor)[c.grade - 1];
 
+    // A limit one class tolerance from a rounded limit: an exact half goes to
+    // the even neighbour, as the tables print 1-8 UNC-2A (0.9168 - 0.00675:
+    // 0.9100).
     if (!c.external) {
-        return {basicE4, 0, toleranceE9, roundDown(basicE4 * 100'000 + toleranceE9, 9, 4), basicE4};
+        return {basicE4, 0, toleranceE9, roundDownHalfEven(basicE4 * 100'000 + toleranceE9, 9, 4), basicE4};
     }
     long long allowanceE4 = c.grade == 3 ? 0 : roundDown(3 * td2E6, 7, 4);
     if (c.grade != 3 && series.standard) {
@@ -246,7 +249,7 @@ SideNumbers sideNumbers(long diameterMicro, int tpi, const ResolvedSeries& serie
         }
     }
     const long long maxE4 = roundDown(diameterMicro - allowanceE4 * 100 - heightE6, 6, 4);
-    const long long minE4 = roundDown(maxE4 * 100'000 - toleranceE9, 9, 4);
+    const long long minE4 = roundDownHalfEven(maxE4 * 100'000 - toleranceE9, 9, 4);
     return {basicE4, allowanceE4, toleranceE9, maxE4, minE4};
 }
 

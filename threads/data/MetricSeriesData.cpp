@@ -1,5 +1,5 @@
 // ISO 261 diameter/pitch combinations of the ISO general purpose metric
-// threads, M1 to M68. A size not listed, or a pitch not listed for its
+// threads, M1 to M100. A size not listed, or a pitch not listed for its
 // size, is refused.
 //
 // Sources:
@@ -14,9 +14,15 @@
 //   [O]  6g limits of the fine threads M6 to M12 x 0.5, M12 x 1,
 //        http://oeandl.com/thread-size-reference-guide-international-standards/
 //   [I]  M14 x 1.25, https://industrialcalc.com/metric-thread-chart
+//   [MH] Machinery's Handbook 27th ed. p.1802 Table 13 (continued): M72 x 2,
+//        M75 x 1.5, M80 x 6, 2, 1.5, M85 x 2, M90 x 6, 2, M95 x 2,
+//        https://www.yumpu.com/en/document/view/11356742/threads-and-threading-sportpilotinfo/82
+//   [OSG] coarse pitches end at M68, https://faq.osg.co.jp/print/faq/2540?category_id=1&site_domain=default
 // Disagreements: [L] lists no fine pitch for M1 to M7 where [T] lists
 // 0.2 to 0.75; [B] and [L] give M12 only 1.5 and 1.25 where [O] publishes
-// M12 x 1 limits; [B] gives M14 1.5 and 1, [I] 1.5 and 1.25. Each pitch a
+// M12 x 1 limits; [B] gives M14 1.5 and 1, [I] 1.5 and 1.25; [B] prints 6
+// in its coarse column from M72 to M100 where [OSG] ends the coarse series
+// at M68, so above M68 the 6 is carried as a fine pitch. Each pitch a
 // published table shows is carried.
 #include "MetricData.h"
 
@@ -71,6 +77,14 @@ constexpr MetricSizePitches kSizes[] = {
     {mm(60), mm(5.5), {mm(4), mm(3), mm(2)}},                // [J][L][B]
     {mm(64), mm(6), {mm(4), mm(3), mm(2)}},                  // [J][L][B]
     {mm(68), mm(6), {mm(4), mm(3), mm(2)}},                  // [J][B]
+    {mm(72), 0, {mm(6), mm(4), mm(3), mm(2)}},               // [B][MH]
+    {mm(75), 0, {mm(1.5)}},                                  // [MH]
+    {mm(76), 0, {mm(6), mm(4), mm(3), mm(2)}},               // [B]
+    {mm(80), 0, {mm(6), mm(4), mm(3), mm(2), mm(1.5)}},      // [B][MH]
+    {mm(85), 0, {mm(6), mm(4), mm(3), mm(2)}},               // [B][MH]
+    {mm(90), 0, {mm(6), mm(4), mm(3), mm(2)}},               // [B][MH]
+    {mm(95), 0, {mm(6), mm(4), mm(3), mm(2)}},               // [B][MH]
+    {mm(100), 0, {mm(6), mm(4), mm(3), mm(2)}},              // [B]
 };
 
 } // namespace

@@ -24,12 +24,15 @@
 //          P 0.2 to 2, https://www.fasteners.eu/tech-info/ISO/4042/
 //   [Y]    G deviations of the coarse taps M1 to M9, Yamawa catalogue,
 //          http://docs.steelcam.org/yamawa/obshij-katalog-yamawa-2021-page645
+//   [MH13] Machinery's Handbook 27th ed. p.1802 Table 13 (continued), 6g and
+//          4g6g limits of M72 to M95 with their allowance and tolerance columns,
+//          https://www.yumpu.com/en/document/view/11356742/threads-and-threading-sportpilotinfo/82
 // Values marked "limits" are the width of a published pair of 6g (or 6az)
 // limits, or for internal limits the grade 6 Td2 whose TD2 = R40(1.32 Td2)
 // is the published width: the only R40 value that gives it.
 // Disagreements: [MH11] starts its first range at 1.5 mm where ISO 965-1
 // has 0.99-1.4 and 1.4-2.8; [F]'s M1 to M1.4 limits give the 0.99-1.4
-// values. [D] prints g at P 2 as -58, and its own G column and [TT] as 38.
+// values. [D] prints g at P 2 as -58, and its own G column, [TT] and [MH13] as 38.
 #include "MetricData.h"
 
 namespace orvanta::threads {
@@ -74,12 +77,17 @@ constexpr MetricGradeSixTolerance kGradeSix[] = {
     {mm(22.4), mm(45), mm(3.5), 212, 9},    // limits [Z] M30, M33; [W] M30, M33 6g
     {mm(22.4), mm(45), mm(4), 224, 9},      // limits [Z] M36, M39; [W] M36, M39 6g
     {mm(22.4), mm(45), mm(4.5), 236, 9},    // limits [Z] M42, M45; [TL] M42, M45 6H
-    {mm(45), mm(90), mm(2), 180, 9},        // limits [TT] M60 x 2 6g; [TL] M48 x 2 6H
+    {mm(45), mm(90), mm(1.5), 160, 9},      // [MH13] M75, M80 x 1.5 6g (4g 100)
+    {mm(45), mm(90), mm(2), 180, 9},        // limits [TT] M60 x 2 6g; [TL] M48 x 2 6H; [MH13] M72 to M90 x 2
     {mm(45), mm(90), mm(3), 212, 9},        // limits [TL] M48 x 3, M64 x 3 6H
     {mm(45), mm(90), mm(4), 236, 9},        // limits [TL] M56 x 4, M64 x 4 6H
     {mm(45), mm(90), mm(5), 250, 9},        // limits [Z] M48, M52; [TL] M48 6H
     {mm(45), mm(90), mm(5.5), 265, 9},      // limits [Z] M56, M60; [TL] M56, M60 6H
-    {mm(45), mm(90), mm(6), 280, 9},        // limits [Z] M64; [TL] M64 6H
+    {mm(45), mm(90), mm(6), 280, 9},        // limits [Z] M64; [TL] M64 6H; [MH13] M80, M90 x 6 (4g 180)
+    {mm(90), mm(180), mm(2), 190, 9},       // [MH13] M95 x 2; [TT] M120 x 2; [MH10] TD2 6H 250
+    {mm(90), mm(180), mm(3), 224, 9},       // [MH10] TD2 6H 300
+    {mm(90), mm(180), mm(4), 250, 9},       // [MH10] TD2 6H 335
+    {mm(90), mm(180), mm(6), 300, 9},       // [MH10] TD2 6H 400
 };
 
 // es of e, f and g in µm. e and f are not given for the finest pitches.
@@ -105,6 +113,7 @@ constexpr MetricDeviations kDeviations[] = {
     {mm(3), kNone, kNone, -48},    // limits [W] M24, M27 6g
     {mm(3.5), kNone, kNone, -53},  // limits [W] M30, M33 6g
     {mm(4), kNone, kNone, -60},    // limits [W] M36, M39 6g
+    {mm(6), kNone, kNone, -80},    // [MH13] allowance of M80, M90 x 6
 };
 
 } // namespace

@@ -52,10 +52,10 @@ public:
     }
 
     // A complete input row; false once the run has to stop.
-    bool row(Fields fields, long line)
+    bool row(Fields fields)
     {
         if (!m_headerSeen) {
-            return header(fields, line);
+            return header(fields);
         }
         if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return trimmed(f).empty(); })) {
             return true; // a blank line, or one of delimiters only
@@ -97,7 +97,8 @@ public:
     std::FILE* out() const { return m_out; }
 
 private:
-    bool header(Fields fields, long line)
+    // The header is the first row: libcsv passes over blank lines before it.
+    bool header(Fields fields)
     {
         m_header.assign(fields.begin(), fields.end());
         for (std::size_t i = 0; i < m_header.size(); ++i) {
@@ -117,10 +118,8 @@ private:
         }
         if (m_resultIndex[static_cast<std::size_t>(Column::Designation)] == kAbsent &&
             m_resultIndex[static_cast<std::size_t>(Column::Side)] == kAbsent) {
-            std::fprintf(m_err,
-                         "orvanta-cli: line %ld, column 1: the header names neither a designation nor a side "
-                         "column, so this is not a parts list\n",
-                         line);
+            std::fprintf(m_err, "orvanta-cli: line 1, column 1: the header names neither a designation nor a side "
+                                "column, so this is not a parts list\n");
             return false;
         }
         // Result columns the input lacks go after its own, in their order.
@@ -333,7 +332,6 @@ struct Reader {
     Batch& batch;
     std::vector<std::string> fields;
     std::size_t fieldCount = 0;
-    long line = 1;          // the line the current row starts on
     long linesConsumed = 0; // line breaks before the current chunk
     bool stopped = false;
 
@@ -350,7 +348,7 @@ struct Reader {
         auto& reader = *static_cast<Reader*>(self);
         const std::size_t count = reader.fieldCount;
         reader.fieldCount = 0;
-        if (!reader.stopped && !reader.batch.row(Fields(reader.fields.data(), count), reader.line)) {
+        if (!reader.stopped && !reader.batch.row(Fields(reader.fields.data(), count))) {
             reader.stopped = true;
         }
     }
@@ -361,7 +359,7 @@ struct Reader {
 int runBatch(std::FILE* in, OutputOpener& output, std::FILE* err, const BatchOptions& options)
 {
     Batch batch(output, err, options);
-    Reader reader{batch, {}, 0, 1, 0, false};
+    Reader reader{batch, {}, 0, 0, false};
     csv_parser parser;
     const auto start = [&] {
         csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);

@@ -153,6 +153,14 @@ private slots:
                                 << "M8x1.25-6g"
                                 << "7.160/7.042"
                                 << "";
+        QTest::newRow("class after a blank") << "M8x1.25 6g"
+                                             << "M8x1.25-6g"
+                                             << "7.160/7.042"
+                                             << "";
+        QTest::newRow("inch class after a blank") << "1/2-13 UNC 2A"
+                                                  << "1/2-13 UNC-2A"
+                                                  << "0.4485/0.4435"
+                                                  << "";
         QTest::newRow("metric default class") << "M10"
                                               << "M10x1.5-6H/6g"
                                               << "8.994/8.862"

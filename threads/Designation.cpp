@@ -69,6 +69,20 @@ public:
         m_pos = start;
         return false;
     }
+    // Before a class: a hyphen, or blanks alone when a digit follows them.
+    bool takeClassSeparator()
+    {
+        if (takeSeparator('-')) {
+            return true;
+        }
+        const std::size_t start = m_pos;
+        skipBlanks();
+        if (m_pos > start && isDigit(peek())) {
+            return true;
+        }
+        m_pos = start;
+        return false;
+    }
     // Digits, at most nine of them; nothing when there are none.
     std::optional<long> integer()
     {
@@ -364,13 +378,18 @@ ParsedDesignation parseUnified(const std::string& text, std::string_view origina
         return fail();
     }
     thread.tpiTenths = *tpiTenths;
+    const std::size_t afterPitch = cursor.position();
     cursor.skipBlanks();
-    if (std::isalpha(static_cast<unsigned char>(cursor.peek())) && !readUnifiedSeries(cursor, thread, error)) {
-        return fail();
+    if (std::isalpha(static_cast<unsigned char>(cursor.peek()))) {
+        if (!readUnifiedSeries(cursor, thread, error)) {
+            return fail();
+        }
+    } else {
+        cursor.rewind(afterPitch);
     }
-    if (cursor.takeSeparator('-') && !readClassOrFit<UnifiedClass>(
-                                         cursor, readUnifiedClass, [](const UnifiedClass& c) { return c.external; },
-                                         classText, thread.externalClass, thread.internalClass, error)) {
+    if (cursor.takeClassSeparator() && !readClassOrFit<UnifiedClass>(
+                                           cursor, readUnifiedClass, [](const UnifiedClass& c) { return c.external; },
+                                           classText, thread.externalClass, thread.internalClass, error)) {
         return fail();
     }
     cursor.skipBlanks();
@@ -467,7 +486,7 @@ ParsedDesignation parseMetric(const std::string& text, std::string_view original
         }
         thread.pitchMicro = *pitch;
     }
-    if (cursor.takeSeparator('-') &&
+    if (cursor.takeClassSeparator() &&
         !readClassOrFit<MetricClass>(
             cursor, readMetricClass, [](const MetricClass& c) { return c.external(); },
             [](const MetricClass& c) { return c.text; }, thread.externalClass, thread.internalClass, error)) {

@@ -10,9 +10,8 @@
 
 namespace orvanta {
 
-// Decimals of the display patterns "0.0000" and "0.000".
+// Decimals of the display pattern "0.0000".
 inline constexpr int kPitchDecimals = 4;
-inline constexpr int kThreeDecimals = 3;
 
 // Accepts optional blanks around, an optional sign, digits with at most one
 // decimal separator and at least one digit, and an optional exponent

@@ -26,19 +26,6 @@ bool leavesNoBand(double preplateMax, double preplateMin)
     return asDisplayed(preplateMin) >= asDisplayed(preplateMax);
 }
 
-SideSuggestion suggestSide(ThreadSide side, const SideEntry& entry)
-{
-    SideEntry shown;
-    for (auto [from, to] :
-         {std::pair{&entry.afterPlateMax, &shown.afterPlateMax}, std::pair{&entry.afterPlateMin, &shown.afterPlateMin},
-          std::pair{&entry.maxThickness, &shown.maxThickness}, std::pair{&entry.minThickness, &shown.minThickness}}) {
-        if (*from) {
-            *to = asDisplayed(**from);
-        }
-    }
-    return suggestShownSide(side, shown);
-}
-
 SideSuggestion suggestShownSide(ThreadSide side, const SideEntry& shown)
 {
     SideSuggestion result;

@@ -1,6 +1,6 @@
 // One thread side from its four entries, with the calculator window's own
-// rules and messages, for callers that have no window: each entry is first
-// taken to the display pattern its field would write back, the after-plate
+// rules and messages, for callers that have no window: each entry taken to
+// the display pattern its field would write back, the after-plate
 // limits must leave a band, the thicknesses must not be reversed, and the
 // plating must leave a band between the suggestions (compared as shown).
 #pragma once
@@ -24,9 +24,8 @@ struct SideSuggestion {
     std::string error; // the window's message for this side; empty when none
 };
 
+// The entries must already be taken to their display pattern (asDisplayed).
 // Without both thicknesses nothing is computed and nothing is wrong.
-[[nodiscard]] SideSuggestion suggestSide(ThreadSide side, const SideEntry& entry);
-// The same for entries already taken to their display pattern.
 [[nodiscard]] SideSuggestion suggestShownSide(ThreadSide side, const SideEntry& shown);
 
 // A value as its four-decimal display reads back.

@@ -93,9 +93,6 @@ public:
         return m_anyError ? 1 : 0;
     }
 
-    [[nodiscard]] bool opened() const { return m_out != nullptr; }
-    std::FILE* out() const { return m_out; }
-
 private:
     // The header is the first row: libcsv passes over blank lines before it.
     bool header(Fields fields)

@@ -16,7 +16,9 @@ for arg in "$@"; do
     esac
 done
 
-extra=(poppler-utils desktop-file-utils appstream)
+# The validators, and for the real-display and screen-reader tests a virtual
+# X server, real input and the accessibility bus a screen reader listens on.
+extra=(poppler-utils desktop-file-utils appstream xvfb xauth xdotool dbus at-spi2-core python3-pyatspi)
 [ "$fuzz" = yes ] && extra+=(clang libclang-rt-14-dev)
 orvanta_ensure_packages "${extra[@]}"
 

@@ -92,7 +92,7 @@ private slots:
 
             const double value = generatedValue(random);
             if (std::isfinite(value)) {
-                for (const int decimals : {orvanta::kPitchDecimals, orvanta::kThreeDecimals}) {
+                for (const int decimals : numberproperties::kCheckedDecimals) {
                     const std::string problem = numberproperties::checkFormatted(value, decimals, sep);
                     QVERIFY2(problem.empty(), problem.c_str());
                 }

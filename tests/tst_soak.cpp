@@ -378,5 +378,18 @@ private slots:
     }
 };
 
+namespace {
+
+// A long soak runs for as long as it takes: Qt Test's five-minute watchdog
+// on one test function must not end it half-way.
+const bool kWatchdogWidened = [] {
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
+        qputenv("QTEST_FUNCTION_TIMEOUT", "86400000"); // a day, in milliseconds
+    }
+    return true;
+}();
+
+} // namespace
+
 ORVANTA_GUI_TEST_MAIN(SoakTest)
 #include "tst_soak.moc"

@@ -37,8 +37,6 @@ public:
     void addControl(QWidget* control, int tabIndex);
     void setDefaultButton(CommandButton* button) { m_defaultButton = button; }
     void setCancelButton(CommandButton* button) { m_cancelButton = button; }
-    [[nodiscard]] CommandButton* defaultButton() const { return m_defaultButton; }
-    [[nodiscard]] CommandButton* cancelButton() const { return m_cancelButton; }
 
     // The control that holds the focus within this window, whether or not
     // the window is active just now.

@@ -49,10 +49,6 @@ QFont formFont(const FontSpec& style)
     return font;
 }
 
-namespace {
-
-// Greedy word wrap in which blanks keep their width: a run of blanks that
-// reaches the edge ends the line, a word that does not fit starts the next.
 QStringList wrapKeepingBlanks(const QString& text, const QFontMetricsF& metrics, qreal width)
 {
     if (metrics.horizontalAdvance(text) <= width) {
@@ -91,8 +87,6 @@ QStringList wrapKeepingBlanks(const QString& text, const QFontMetricsF& metrics,
     lines << line;
     return lines;
 }
-
-} // namespace
 
 void Caption::paintEvent(QPaintEvent* event)
 {

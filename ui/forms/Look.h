@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPalette>
 
@@ -33,6 +34,11 @@ struct LabelLook {
     Qt::Alignment alignment = Qt::AlignLeft;
     std::optional<FontSpec> font; // none: the window's font
 };
+
+// Greedy word wrap in which blanks keep their width: a run of blanks that
+// reaches the edge ends the line (and is not carried over), a word that does
+// not fit starts the next line, and a word wider than the line stands alone.
+[[nodiscard]] QStringList wrapKeepingBlanks(const QString& text, const QFontMetricsF& metrics, qreal width);
 
 // A label whose blanks take their full width when the caption wraps, as in
 // the forms' own toolkit: leading and doubled blanks in captions decide

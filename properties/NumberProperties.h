@@ -15,6 +15,9 @@
 
 namespace numberproperties {
 
+// The display pattern's decimals, and one other width the formatter takes.
+inline constexpr int kCheckedDecimals[] = {orvanta::kPitchDecimals, 3};
+
 // The value taken to 15 significant digits, then rounded half away from zero
 // to `decimals` (at most 4), computed in integers. Only for |value| < 1e13,
 // where every step fits 64 bits.
@@ -111,7 +114,7 @@ inline std::string checkText(std::string_view text, std::string_view separator)
     if (!std::isfinite(*value)) {
         return "'" + std::string(text) + "' passed but is not finite";
     }
-    for (const int decimals : {orvanta::kPitchDecimals, orvanta::kThreeDecimals}) {
+    for (const int decimals : kCheckedDecimals) {
         if (std::string problem = checkFormatted(*value, decimals, separator); !problem.empty()) {
             return "'" + std::string(text) + "': " + problem;
         }

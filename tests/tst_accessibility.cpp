@@ -3,6 +3,7 @@
 // guidance line announced when it changes.
 #include "FrmAgreement.h"
 #include "FrmContact.h"
+#include "FrmThread.h"
 
 #include "CalculatorDriver.h"
 #include "GuiTestMain.h"
@@ -59,14 +60,17 @@ private slots:
         QTest::newRow("calculator") << "frmpitch";
         QTest::newRow("agreement") << "frmagreement";
         QTest::newRow("contact") << "frmcontact";
+        QTest::newRow("standard thread") << "frmthread";
     }
     void every_focusable_control_has_a_name()
     {
         QFETCH(QString, window);
         orvanta::FrmAgreement agreement;
         orvanta::FrmContact contact;
+        orvanta::FrmThread thread(&calc->form(), {});
         QWidget* shown = window == "frmpitch"       ? static_cast<QWidget*>(&calc->form())
                          : window == "frmagreement" ? static_cast<QWidget*>(&agreement)
+                         : window == "frmthread"    ? static_cast<QWidget*>(&thread)
                                                     : static_cast<QWidget*>(&contact);
         shown->show();
         QList<QPair<QString, QString>> focusable;
@@ -102,6 +106,8 @@ private slots:
         namedChanges.clear();
         QAccessible::setActive(true);
         if (!QAccessible::isActive()) {
+            // Run on the accessibility bus (tests/display/with-accessibility-bus.sh) it must not skip.
+            QVERIFY2(!qEnvironmentVariableIsSet("ORVANTA_ACCESSIBILITY_BUS"), "the accessibility bridge is not active");
             QSKIP("this platform has no accessibility bridge: events are not delivered (offscreen)");
         }
         QAccessible::installUpdateHandler(recordUpdate);

@@ -1,14 +1,12 @@
 // The Calculate command: Enter or the button calculates both sides from
 // whatever the fields hold.
 #include "CalculatorDriver.h"
+#include "ExpectedTexts.h"
 #include "GuiTestMain.h"
 
 #include <memory>
 
 namespace {
-
-const QString kShown =
-    "The Suggested Pre-Plate Pitch Diameter is Shown Below.  Press <ESC> to Clear form and begin again.";
 
 const QStringList kPitchFields = {"txtexternalmax", "txtexternalmin", "txtinternalmin", "txtinternalmax"};
 
@@ -183,7 +181,7 @@ private slots:
         fill(fields);
         calc->click(calc->form().txtintminthickness);
         calc->enter();
-        QCOMPARE(calc->messages(), QStringList{"Plate thickness is too great."});
+        QCOMPARE(calc->messages(), QStringList{kPlateTooGreat});
         QCOMPARE(calc->suggestions(), suggestions);
         QCOMPARE(calc->instruction(), signal);
         QCOMPARE(calc->focusedName(), QStringLiteral("txtintminthickness")); // the signal waits

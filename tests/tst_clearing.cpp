@@ -1,17 +1,10 @@
 // Esc and Cancel, and the re-entry signals the two sides pass through the
 // instruction line.
 #include "CalculatorDriver.h"
+#include "ExpectedTexts.h"
 #include "GuiTestMain.h"
 
 #include <memory>
-
-namespace {
-
-const QString kStartup = "Enter Nominal Thread Size and Class and press <TAB>.";
-const QString kReenterInternal = "Re-Enter internal plate thicknesses.";
-const QString kReenterExternal = "Re-Enter external plate thicknesses.";
-
-} // namespace
 
 class ClearingTest : public QObject {
     Q_OBJECT

@@ -1,15 +1,10 @@
 // The external side's guided entry, driven through the window.
 #include "CalculatorDriver.h"
+#include "ExpectedTexts.h"
 #include "GuiTestMain.h"
 #include "forms/FocusController.h"
 
 #include <memory>
-
-namespace {
-
-const QString kOrderMessage = "Minimum entry must be less than Maximum entry";
-
-} // namespace
 
 class ExternalEntryTest : public QObject {
     Q_OBJECT
@@ -110,7 +105,7 @@ private slots:
         QFETCH(QString, minimum);
         QFETCH(QString, minimumShown);
         calc->typeAndTab({maximum, minimum});
-        QCOMPARE(calc->messages(), QStringList{kOrderMessage});
+        QCOMPARE(calc->messages(), QStringList{kExternalOrderMessage});
         QCOMPARE(calc->focusedName(), QStringLiteral("txtexternalmin"));
         QCOMPARE(calc->text("txtexternalmin"), minimumShown);
         QCOMPARE(calc->selection(), minimumShown);
@@ -128,7 +123,7 @@ private slots:
         QVERIFY(calc->messages().isEmpty());
         QCOMPARE(calc->focusedName(), QStringLiteral("txtexternalmin"));
         calc->tab();
-        QCOMPARE(calc->messages(), QStringList{kOrderMessage});
+        QCOMPARE(calc->messages(), QStringList{kExternalOrderMessage});
     }
 
     void minimum_without_maximum_goes_back_to_it()
@@ -167,7 +162,7 @@ private slots:
     void reversed_thicknesses_are_refused()
     {
         calc->typeAndTab({"0.4485", "0.4435", "0.0003", "0.0004"});
-        QCOMPARE(calc->messages(), QStringList{kOrderMessage});
+        QCOMPARE(calc->messages(), QStringList{kExternalOrderMessage});
         QCOMPARE(calc->focusedName(), QStringLiteral("txtextminthickness"));
         QCOMPARE(calc->selection(), QStringLiteral("0.0004"));
         QCOMPARE(calc->suggestions(), QStringList({"", "", "", ""}));
@@ -190,7 +185,7 @@ private slots:
         calc->typeAndTab(entries);
         // Expected: suggestions shown, the message, the focus in the maximum
         // thickness with its text selected, the external signal standing.
-        QCOMPARE(calc->messages(), QStringList{"Plate thickness is too great."});
+        QCOMPARE(calc->messages(), QStringList{kPlateTooGreat});
         QTEST(calc->text("lblextmaxsug"), "preplateMax");
         QTEST(calc->text("lblextminsug"), "preplateMin");
         QCOMPARE(calc->focusedName(), QStringLiteral("txtextmaxthickness"));

@@ -1,16 +1,9 @@
 // The internal side's guided entry, driven through the window.
 #include "CalculatorDriver.h"
+#include "ExpectedTexts.h"
 #include "GuiTestMain.h"
 
 #include <memory>
-
-namespace {
-
-const QString kShown =
-    "The Suggested Pre-Plate Pitch Diameter is Shown Below.  Press <ESC> to Clear form and begin again.";
-const QString kOrderMessage = "Maximum entry must be greater than Minimum entry";
-
-} // namespace
 
 class InternalEntryTest : public QObject {
     Q_OBJECT
@@ -80,7 +73,7 @@ private slots:
     {
         startInternalSide();
         calc->typeAndTab({"0.4565", "0.4565"});
-        QCOMPARE(calc->messages(), QStringList{kOrderMessage});
+        QCOMPARE(calc->messages(), QStringList{kInternalOrderMessage});
         QCOMPARE(calc->focusedName(), QStringLiteral("txtinternalmax"));
         QCOMPARE(calc->selection(), QStringLiteral("0.4565"));
     }
@@ -124,7 +117,7 @@ private slots:
     {
         startInternalSide();
         calc->typeAndTab({"0.4500", "0.4565", "0.0005", "0.0002"});
-        QCOMPARE(calc->messages(), QStringList{kOrderMessage});
+        QCOMPARE(calc->messages(), QStringList{kInternalOrderMessage});
         QCOMPARE(calc->focusedName(), QStringLiteral("txtintmaxthickness"));
         QCOMPARE(calc->selection(), QStringLiteral("0.0002"));
         QCOMPARE(calc->suggestions(), QStringList({"", "", "", ""}));
@@ -146,7 +139,7 @@ private slots:
         QFETCH(QStringList, entries);
         startInternalSide();
         calc->typeAndTab(entries);
-        QCOMPARE(calc->messages(), QStringList{"Plate thickness is too great."});
+        QCOMPARE(calc->messages(), QStringList{kPlateTooGreat});
         QTEST(calc->text("lblintmaxsug"), "minimumColumn");
         QTEST(calc->text("lblintminsug"), "maximumColumn");
         QCOMPARE(calc->instruction(), QStringLiteral("Re-Enter internal plate thicknesses."));

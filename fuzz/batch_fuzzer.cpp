@@ -134,8 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (body.substr(0, 3) == "\xEF\xBB\xBF") {
         body.remove_prefix(3);
     }
-    if (countRows(body, inputRows) && inputRows.nonBlankRows > 0 &&
-        outputRows.widths.size() < inputRows.nonBlankRows) {
+    if (countRows(body, inputRows) && inputRows.nonBlankRows > 0 && outputRows.widths.size() < inputRows.nonBlankRows) {
         broken("a row was lost");
     }
     return 0;

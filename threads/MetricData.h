@@ -8,6 +8,12 @@
 
 namespace orvanta::threads {
 
+// Micrometres from millimetres as the tables write them.
+constexpr long mm(double millimetres)
+{
+    return static_cast<long>(millimetres * 1000.0 + 0.5);
+}
+
 struct MetricSizePitches {
     long diameterMicro;
     long coarsePitchMicro;  // 0 when the size has no coarse pitch

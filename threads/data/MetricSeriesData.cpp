@@ -30,11 +30,6 @@ namespace orvanta::threads {
 
 namespace {
 
-constexpr long mm(double millimetres)
-{
-    return static_cast<long>(millimetres * 1000.0 + 0.5);
-}
-
 constexpr MetricSizePitches kSizes[] = {
     {mm(1), mm(0.25), {mm(0.2)}},                            // [J][T]
     {mm(1.1), mm(0.25), {mm(0.2)}},                          // [J][T]

@@ -39,11 +39,6 @@ namespace orvanta::threads {
 
 namespace {
 
-constexpr long mm(double millimetres)
-{
-    return static_cast<long>(millimetres * 1000.0 + 0.5);
-}
-
 constexpr MetricGradeSixTolerance kGradeSix[] = {
     {mm(0.99), mm(1.4), mm(0.25), 53, 6},   // limits [F] M1, M1.1, M1.2 6h
     {mm(0.99), mm(1.4), mm(0.3), 56, 6},    // limits [F] M1.4 6h

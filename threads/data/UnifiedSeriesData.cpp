@@ -295,7 +295,7 @@ constexpr auto kEntries = [] {
 // Seen in a copy of efunda's 5/8-11 to 11/16-12 table (1A and 2A allowance
 // 0.0016, 1A minimum 0.5561: http://www.huatuo6.cn/wenku/rgsvc/oK0rbdV5Xb) and
 // in a ring gauge chart (2A 0.5644 / 0.5589:
-// https://maybellehectorlolss1.web.app/badui/thread-ring-gauge-specification.html).
+// maybellehectorlolss1.web.app/badui (a thread ring gauge chart page; its address shortened here)).
 // Not carried: a lone chart's 0.0009 for #12-32 UNEF 2A (http://microadvances.com/drillchart.htm)
 // and efunda's 0.8793 for 15/16-12 UN 3A minimum (rule 0.8792); no second
 // source shows either.

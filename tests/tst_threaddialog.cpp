@@ -4,6 +4,8 @@
 #include "FrmThread.h"
 #include "GuiTestMain.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -156,6 +158,35 @@ private slots:
                                                      "calculate Suggested Pre-Plate Pitch Diameter."));
         calc->enter();
         QCOMPARE(calc->suggestions(), QStringList({"0.4465", "0.4427", "", ""}));
+    }
+
+    // Esc with the list open closes only the list; a click on Fill with the
+    // list open again fills at once.
+    void the_completion_list_gives_way()
+    {
+        bool visited = false;
+        calc->answerer().setDialogHandler([&](QWidget* modal) {
+            auto* dialog = qobject_cast<orvanta::FrmThread*>(modal);
+            if (dialog == nullptr || visited) {
+                return;
+            }
+            visited = true;
+            QWidget* list = dialog->txtdesignation->completer()->popup();
+            QTest::keyClicks(dialog->txtdesignation, QStringLiteral("M6"));
+            QTRY_VERIFY(list->isVisible());
+            QTest::keyClick(list, Qt::Key_Escape);
+            QVERIFY(!list->isVisible() && dialog->isVisible());
+            QTest::keyClick(dialog->txtdesignation, Qt::Key_Backspace);
+            QTest::keyClicks(dialog->txtdesignation, QStringLiteral("6"));
+            QTRY_VERIFY(list->isVisible());
+            QTest::mouseClick(dialog->cmdfill, Qt::LeftButton);
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        });
+        QTest::keyClick(calc->form().windowHandle(), Qt::Key_T, Qt::AltModifier);
+        QTRY_VERIFY(visited);
+        QCOMPARE(pitchFields(), QStringList({"5.3240", "5.2120", "5.3500", "5.5000"}));
     }
 
     void editing_a_filled_limit_is_named_until_cleared()

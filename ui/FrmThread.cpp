@@ -1,6 +1,7 @@
 #include "FrmThread.h"
 
 #include "forms/Accessibility.h"
+#include "forms/CompletionPopup.h"
 #include "forms/Look.h"
 
 #include <QCompleter>
@@ -90,6 +91,7 @@ FrmThread::FrmThread(QWidget* parent, const QStringList& completions)
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchStartsWith);
     txtdesignation->setCompleter(completer);
+    new forms::CompletionPopup(*completer);
     txtdesignation->setPlaceholderText(QStringLiteral("1/2-13 UNC-2A, M10x1.5-6H/6g"));
 
     optclasslimits->setChecked(true);

@@ -173,6 +173,50 @@ private slots:
                                     << "M10x1.5-6G"
                                     << ""
                                     << "9.238/9.058";
+        QTest::newRow("left hand after the class") << "1/2-13 UNC-2A-LH"
+                                                   << "1/2-13 UNC-2A-LH"
+                                                   << "0.4485/0.4435"
+                                                   << "";
+        QTest::newRow("left hand after a blank") << "1/2-13 unc-2a/2b lh"
+                                                 << "1/2-13 UNC-2A/2B-LH"
+                                                 << "0.4485/0.4435"
+                                                 << "0.4565/0.4500";
+        QTest::newRow("right hand not written") << "1/2-13 UNC-2A RH"
+                                                << "1/2-13 UNC-2A"
+                                                << "0.4485/0.4435"
+                                                << "";
+        QTest::newRow("metric hand after the pitch") << "M10x1.5LH-6g"
+                                                     << "M10x1.5LH-6g"
+                                                     << "8.994/8.862"
+                                                     << "";
+        QTest::newRow("metric hand last") << "M10x1.5-6H LH"
+                                          << "M10x1.5LH-6H"
+                                          << ""
+                                          << "9.206/9.026";
+        QTest::newRow("fraction character") << "\u00BC-20 UNC-2A"
+                                            << "1/4-20 UNC-2A"
+                                            << "0.2164/0.2127"
+                                            << "";
+        QTest::newRow("whole and fraction character") << "2\u00BD-4 UNC-2A"
+                                                      << "2-1/2-4 UNC-2A"
+                                                      << "2.3345/2.3241"
+                                                      << "";
+        QTest::newRow("fraction character after a blank") << "2 \u00BD-12 UN-3B"
+                                                          << "2-1/2-12 UN-3B"
+                                                          << ""
+                                                          << "2.4519/2.4459";
+        QTest::newRow("class run into the series") << "1/4-20UNC2A"
+                                                   << "1/4-20 UNC-2A"
+                                                   << "0.2164/0.2127"
+                                                   << "";
+        QTest::newRow("whole inches, coarser than a number size") << "6-10 UNS-2A"
+                                                                  << "6-10 UNS-2A"
+                                                                  << "5.9328/5.9254"
+                                                                  << "";
+        QTest::newRow("whole inches, listed pitch") << "6-16 UN-2B"
+                                                    << "6-16 UN-2B"
+                                                    << ""
+                                                    << "5.9675/5.9594";
     }
     void reads_designations_as_written()
     {
@@ -193,7 +237,13 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("normal");
         QTest::newRow("whole inches off the series") << "1.0-2"
-                                                     << "1.000-2 UNS-2A/2B";
+                                                     << "1-2 UNS-2A/2B";
+        QTest::newRow("whole inches a number size could be") << "3.0-28"
+                                                             << "3.000-28 UNS-2A/2B";
+        QTest::newRow("whole inches a number size is") << "10.0-24 UNS-2A"
+                                                       << "10.000-24 UNS-2A";
+        QTest::newRow("left hand") << "M10x1.5-6g LH"
+                                   << "M10x1.5LH-6g";
         QTest::newRow("number size off the series") << "#1-20"
                                                     << "#1-20 UNS-2A/2B";
         QTest::newRow("whole inches past the number sizes") << "11.0-28 UNR"
@@ -236,13 +286,23 @@ private slots:
         QTest::newRow("class 1 of a number size") << "#10-24 UNC-1A"
                                                   << "class 1A is tabulated for UNC and UNF threads of 1/4 in. and "
                                                      "larger only";
-        QTest::newRow("number size or inches") << "3-20"
-                                               << "3-20 is not in a standard series: write #3-20 for "
-                                                  "number size 3 or 3.000-20 for 3 inch";
-        QTest::newRow("unread column") << "2-1/8-12 UN-2A"
-                                       << "2-1/8-12 UN: whether this is a standard constant-pitch thread could not "
-                                          "be verified at this size; write 2-1/8-12 UNS to compute it by the UNS "
+        QTest::newRow("number size or inches")
+            << "3-28"
+            << "3-28 reads as number size 3 or as 3 in., and neither is in a "
+               "standard series: write #3-28 for number size 3 or 3.000-28 for 3 in.";
+        QTest::newRow("unread column") << "4-1/4-4 UN-2A"
+                                       << "4-1/4-4 UN: whether this is a standard constant-pitch thread could not "
+                                          "be verified at this size; write 4-1/4-4 UNS to compute it by the UNS "
                                           "formulas";
+        QTest::newRow("taper pipe thread") << "1/2-14 NPT"
+                                           << "NPT is a taper pipe thread: Orvanta covers straight UN and M threads "
+                                              "only";
+        QTest::newRow("MJ") << "MJ10x1.5-4h6h"
+                            << "MJ threads are not covered: their limits differ from M threads (ISO 5855)";
+        QTest::newRow("UNJ") << "1/4-20 UNJC-3A"
+                             << "UNJ threads are not covered: their limits differ from UN and UNR threads";
+        QTest::newRow("Acme") << "1/2-10 ACME-2G"
+                              << "Acme threads are not covered: Orvanta covers 60 degree UN and M threads only";
         QTest::newRow("e at fine pitch") << "M1.6x0.35-6e"
                                          << "tolerance position e is not in Orvanta's verified ISO 965-1 tables for "
                                             "pitch 0.35";
@@ -315,6 +375,21 @@ private slots:
         QFETCH(double, micrometres);
         QFETCH(int, rounded);
         QCOMPARE(orvanta::threads::roundToR40(micrometres), rounded);
+    }
+
+    // The O-ring port threads of SAE J1926 / ISO 11926-1, sizes -2 to -32
+    // (port table: industrialmonitordirect.com, "SAE O-Ring Boss Port
+    // Dimensions"; -32 from a fitting maker's identification guide).
+    void port_threads_are_standard_series()
+    {
+        for (const char* port : {"5/16-24", "3/8-24", "7/16-20", "1/2-20", "9/16-18", "3/4-16", "7/8-14", "1-1/16-12",
+                                 "1-3/16-12", "1-5/16-12", "1-5/8-12", "1-7/8-12", "2-1/2-12"}) {
+            const ThreadLookup lookup = orvanta::threads::lookUpThread(std::string(port) + "-2B");
+            QVERIFY2(lookup.limits, lookup.error.c_str());
+            const std::string& normal = lookup.limits->designation;
+            QVERIFY2(normal.find(" UNF-2B") != std::string::npos || normal.find(" UN-2B") != std::string::npos,
+                     normal.c_str());
+        }
     }
 
     void completion_lists_standard_series()

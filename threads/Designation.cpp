@@ -6,29 +6,48 @@ namespace orvanta::threads {
 
 namespace {
 
-// "×" in UTF-8; drawings and web pages write it for the pitch's "x".
-constexpr std::string_view kTimesSign = "\xC3\x97";
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Characters drawings and web pages write, in UTF-8, and what they stand for:
+// the times sign for the pitch's "x", the fraction slash, and the fractions.
+struct Spelling {
+    std::string_view written;
+    std::string_view meant;
+    bool fraction; // joins a whole number before it: 1½ is 1-1/2
+};
+constexpr Spelling kSpellings[] = {
+    {"\xC3\x97", "x", false},      {"\xE2\x81\x84", "/", false},  {"\xC2\xBC", "1/4", true},
+    {"\xC2\xBD", "1/2", true},     {"\xC2\xBE", "3/4", true},     {"\xE2\x85\x9B", "1/8", true},
+    {"\xE2\x85\x9C", "3/8", true}, {"\xE2\x85\x9D", "5/8", true}, {"\xE2\x85\x9E", "7/8", true},
+};
 
 std::string normalised(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.substr(i, kTimesSign.size()) == kTimesSign) {
-            out.push_back('x');
-            i += kTimesSign.size() - 1;
-        } else {
-            out.push_back(text[i] == '\t' ? ' ' : text[i]);
+        const Spelling* spelling = nullptr;
+        for (const Spelling& candidate : kSpellings) {
+            if (text.substr(i, candidate.written.size()) == candidate.written) {
+                spelling = &candidate;
+            }
         }
+        if (spelling == nullptr) {
+            out.push_back(text[i] == '\t' ? ' ' : text[i]);
+            continue;
+        }
+        if (spelling->fraction && !out.empty() && isDigit(out.back())) {
+            out.push_back('-');
+        }
+        out += spelling->meant;
+        i += spelling->written.size() - 1;
     }
     const auto first = out.find_first_not_of(' ');
     const auto last = out.find_last_not_of(' ');
     return first == std::string::npos ? std::string() : out.substr(first, last - first + 1);
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 class Cursor {
@@ -155,6 +174,31 @@ std::string notADesignation(std::string_view text)
     return "not a thread designation: " + std::string(text);
 }
 
+// The hand, LH or RH, after a hyphen, blanks or nothing; false when none is
+// written here. Written twice, it is an error.
+bool readHand(Cursor& cursor, bool& leftHand, bool& handWritten, std::string& error)
+{
+    const std::size_t start = cursor.position();
+    if (!cursor.takeSeparator('-')) {
+        cursor.skipBlanks();
+    }
+    std::string word = cursor.letters();
+    for (char& c : word) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    if (word != "LH" && word != "RH") {
+        cursor.rewind(start);
+        return false;
+    }
+    if (handWritten) {
+        error = "the hand is written twice";
+        return false;
+    }
+    handWritten = true;
+    leftHand = word == "LH";
+    return true;
+}
+
 // A class, or a fit of one external and one internal class in either order.
 template <typename Class>
 bool readClassOrFit(Cursor& cursor, bool (*read)(Cursor&, std::optional<Class>&, std::string&),
@@ -254,10 +298,10 @@ bool readUnifiedSize(Cursor& cursor, UnifiedDesignation& thread, std::string& er
         }
         cursor.rewind(afterWhole);
     }
-    if (*whole == 0 || (*whole >= 7 && *whole <= 12)) {
+    if (*whole == 0) {
         thread.sizeForm = UnifiedSizeForm::NumberSize;
-        thread.numberSize = static_cast<int>(*whole);
-    } else if (*whole <= 6) {
+        thread.numberSize = 0;
+    } else if (*whole <= 12) {
         thread.sizeForm = UnifiedSizeForm::Undecided;
         thread.numberSize = static_cast<int>(*whole);
         thread.diameterMicro = *whole * kMicro;
@@ -271,7 +315,7 @@ bool readUnifiedSize(Cursor& cursor, UnifiedDesignation& thread, std::string& er
     return true;
 }
 
-// Threads per inch in tenths: 13, 4.5, 4-1/2, 4 1/2 or 4½.
+// Threads per inch in tenths: 13, 4.5, 4-1/2 or 4 1/2 (4½ is read as 4-1/2).
 std::optional<int> readThreadsPerInch(Cursor& cursor)
 {
     const std::optional<long> whole = cursor.integer();
@@ -287,10 +331,6 @@ std::optional<int> readThreadsPerInch(Cursor& cursor)
             return std::nullopt;
         }
         tenths += *digit;
-    } else if (cursor.peek() == '\xC2' && cursor.peek(1) == '\xBD') { // ½
-        cursor.take('\xC2');
-        cursor.take('\xBD');
-        tenths += 5;
     } else if ((cursor.peek() == '-' || cursor.peek() == ' ') && isDigit(cursor.peek(1)) && cursor.peek(2) == '/') {
         cursor.take(cursor.peek());
         const std::optional<long> numerator = cursor.integer();
@@ -327,6 +367,12 @@ bool readUnifiedSeries(Cursor& cursor, UnifiedDesignation& thread, std::string& 
     }
     if (word.rfind("UNJ", 0) == 0) {
         error = "UNJ threads are not covered: their limits differ from UN and UNR threads";
+    } else if (word.rfind("NPT", 0) == 0 || word == "ANPT") {
+        error = word + " is a taper pipe thread: Orvanta covers straight UN and M threads only";
+    } else if (word.rfind("NPS", 0) == 0) {
+        error = word + " is a straight pipe thread (ASME B1.20.1): Orvanta covers UN and M threads only";
+    } else if (word == "ACME" || word == "STUB") {
+        error = "Acme threads are not covered: Orvanta covers 60 degree UN and M threads only";
     }
     return false;
 }
@@ -378,22 +424,31 @@ ParsedDesignation parseUnified(const std::string& text, std::string_view origina
         return fail();
     }
     thread.tpiTenths = *tpiTenths;
+    bool handWritten = false;
+    const auto hand = [&] { return readHand(cursor, thread.leftHand, handWritten, error); };
+    hand();
     const std::size_t afterPitch = cursor.position();
     cursor.skipBlanks();
-    if (std::isalpha(static_cast<unsigned char>(cursor.peek()))) {
+    const bool seriesWritten = std::isalpha(static_cast<unsigned char>(cursor.peek())) != 0;
+    if (seriesWritten) {
         if (!readUnifiedSeries(cursor, thread, error)) {
             return fail();
         }
     } else {
         cursor.rewind(afterPitch);
     }
-    if (cursor.takeClassSeparator() && !readClassOrFit<UnifiedClass>(
-                                           cursor, readUnifiedClass, [](const UnifiedClass& c) { return c.external; },
-                                           classText, thread.externalClass, thread.internalClass, error)) {
+    hand();
+    // Drawings also run the class into the series: UNC2A.
+    const bool classFollows = cursor.takeClassSeparator() || (seriesWritten && isDigit(cursor.peek()));
+    if (!error.empty() ||
+        (classFollows && !readClassOrFit<UnifiedClass>(
+                             cursor, readUnifiedClass, [](const UnifiedClass& c) { return c.external; }, classText,
+                             thread.externalClass, thread.internalClass, error))) {
         return fail();
     }
+    hand();
     cursor.skipBlanks();
-    if (!cursor.atEnd()) {
+    if (!error.empty() || !cursor.atEnd()) {
         return fail();
     }
     return {thread, {}};
@@ -486,14 +541,21 @@ ParsedDesignation parseMetric(const std::string& text, std::string_view original
         }
         thread.pitchMicro = *pitch;
     }
-    if (cursor.takeClassSeparator() &&
-        !readClassOrFit<MetricClass>(
-            cursor, readMetricClass, [](const MetricClass& c) { return c.external(); },
-            [](const MetricClass& c) { return c.text; }, thread.externalClass, thread.internalClass, error)) {
+    // ISO 965-1 writes the hand after the pitch (M10x1.5LH-6g); drawings
+    // also put it last.
+    bool handWritten = false;
+    const auto hand = [&] { return readHand(cursor, thread.leftHand, handWritten, error); };
+    hand();
+    if (!error.empty() ||
+        (cursor.takeClassSeparator() &&
+         !readClassOrFit<MetricClass>(
+             cursor, readMetricClass, [](const MetricClass& c) { return c.external(); },
+             [](const MetricClass& c) { return c.text; }, thread.externalClass, thread.internalClass, error))) {
         return fail();
     }
+    hand();
     cursor.skipBlanks();
-    if (!cursor.atEnd()) {
+    if (!error.empty() || !cursor.atEnd()) {
         return fail();
     }
     return {thread, {}};
@@ -506,6 +568,10 @@ ParsedDesignation parseDesignation(std::string_view text)
     const std::string clean = normalised(text);
     if (clean.empty()) {
         return {UnifiedDesignation{}, "no thread designation given"};
+    }
+    if ((clean[0] == 'M' || clean[0] == 'm') && clean.size() > 2 && (clean[1] == 'J' || clean[1] == 'j') &&
+        isDigit(clean[2])) {
+        return {MetricDesignation{}, "MJ threads are not covered: their limits differ from M threads (ISO 5855)"};
     }
     if ((clean[0] == 'M' || clean[0] == 'm') && clean.size() > 1 && (isDigit(clean[1]) || clean[1] == '.')) {
         return parseMetric(clean, clean);

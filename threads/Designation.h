@@ -20,8 +20,8 @@ struct UnifiedClass {
 
 enum class UnifiedSizeForm {
     NumberSize, // #10
-    Inches,     // 1/2, 1-1/4, .500, 2
-    Undecided,  // a bare 1 to 12: a number size or whole inches, the series decides
+    Inches,     // 1/2, 1-1/4, .500, 2.000
+    Undecided,  // a bare 1 to 12: a number size or whole inches, the pitch decides
 };
 
 struct UnifiedDesignation {
@@ -33,6 +33,7 @@ struct UnifiedDesignation {
     bool roundedRoot = false; // the UNR form: an external thread, UN for the pitch diameter
     std::optional<UnifiedClass> externalClass;
     std::optional<UnifiedClass> internalClass;
+    bool leftHand = false; // LH written; RH is the default and not kept
 };
 
 // A metric class: tolerance grade and position for the pitch diameter, and
@@ -49,6 +50,7 @@ struct MetricDesignation {
     long pitchMicro = 0;    // 0 when not written: coarse pitch implied
     std::optional<MetricClass> externalClass;
     std::optional<MetricClass> internalClass;
+    bool leftHand = false;
 };
 
 struct ParsedDesignation {

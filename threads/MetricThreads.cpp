@@ -182,7 +182,10 @@ ThreadLookup lookUpMetric(const MetricDesignation& thread)
     // d2 = d - 0.649519 P, to the micrometre.
     const long basic = static_cast<long>(
         roundDown(static_cast<long long>(thread.diameterMicro) * 1'000'000 - 649'519LL * pitch, 6, 0));
-    const std::string threadText = size + "x" + millimetres(pitch);
+    const std::string threadText = size + "x" + millimetres(pitch) + (thread.leftHand ? "LH" : "");
+    if (thread.leftHand) {
+        limits.notes.emplace_back(kLeftHandNote);
+    }
     for (const std::optional<MetricClass>& c : {external, internal}) {
         if (!c) {
             continue;

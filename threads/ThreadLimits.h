@@ -35,6 +35,9 @@ struct ThreadLimits {
     std::vector<std::string> notes;
 };
 
+// The note a left-hand thread carries.
+inline constexpr const char* kLeftHandNote = "left-hand thread: the hand does not change the pitch diameter limits";
+
 struct ThreadLookup {
     std::optional<ThreadLimits> limits;
     std::string error; // says what is wrong when there are no limits

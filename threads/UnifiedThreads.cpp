@@ -112,8 +112,35 @@ long numberSizeMicro(int number)
     return 60'000 + 13'000L * number;
 }
 
-// A bare 1 to 6 names a number size or whole inches; the standard series
-// decide, and a thread neither series has is not guessed.
+// The coarsest pitch any number size has (#10-24, #12-24): a coarser one
+// can only be inches.
+constexpr int kCoarsestNumberSizeTpiTenths = 240;
+
+bool numberSizeListed(int number)
+{
+    const std::string name = "#" + std::to_string(number);
+    return std::any_of(unifiedSizes().begin(), unifiedSizes().end(),
+                       [&](const UnifiedSize& size) { return size.name == name; });
+}
+
+enum class BareWholeReading { NumberSize, Inches, Either };
+
+// A bare whole number 1 to 12 before a pitch: the number size where that
+// number size is listed with the pitch, inches where the inch size is or
+// where no number size could carry the pitch.
+BareWholeReading readBareWhole(int whole, int tpiTenths)
+{
+    const bool numberListed = numberSizeListed(whole) && findEntry(numberSizeMicro(whole), tpiTenths) != nullptr;
+    const bool inchesListed = findEntry(whole * kMicro, tpiTenths) != nullptr;
+    if (numberListed != inchesListed) {
+        return numberListed ? BareWholeReading::NumberSize : BareWholeReading::Inches;
+    }
+    if (!numberListed && tpiTenths < kCoarsestNumberSizeTpiTenths) {
+        return BareWholeReading::Inches;
+    }
+    return BareWholeReading::Either;
+}
+
 bool resolveSize(const UnifiedDesignation& thread, ResolvedSize& size, std::string& error)
 {
     switch (thread.sizeForm) {
@@ -126,19 +153,21 @@ bool resolveSize(const UnifiedDesignation& thread, ResolvedSize& size, std::stri
     case UnifiedSizeForm::Undecided:
         break;
     }
-    const long asNumber = numberSizeMicro(thread.numberSize);
-    const long asInches = thread.diameterMicro;
-    const bool numberFits = findEntry(asNumber, thread.tpiTenths) != nullptr;
-    const bool inchesFit = findEntry(asInches, thread.tpiTenths) != nullptr;
-    if (numberFits != inchesFit) {
-        size = numberFits ? ResolvedSize{asNumber, sizeName(0, true, thread.numberSize)}
-                          : ResolvedSize{asInches, sizeName(asInches, false, 0)};
+    switch (readBareWhole(thread.numberSize, thread.tpiTenths)) {
+    case BareWholeReading::NumberSize:
+        size = {numberSizeMicro(thread.numberSize), sizeName(0, true, thread.numberSize)};
         return true;
+    case BareWholeReading::Inches:
+        size = {thread.diameterMicro, sizeName(thread.diameterMicro, false, 0)};
+        return true;
+    case BareWholeReading::Either:
+        break;
     }
     const std::string n = std::to_string(thread.numberSize);
     const std::string tpi = tpiText(thread.tpiTenths);
-    error = n + "-" + tpi + " is not in a standard series: write #" + n + "-" + tpi + " for number size " + n + " or " +
-            n + ".000-" + tpi + " for " + n + " inch";
+    error = n + "-" + tpi + " reads as number size " + n + " or as " + n +
+            " in., and neither is in a standard series: write #" + n + "-" + tpi + " for number size " + n + " or " +
+            n + ".000-" + tpi + " for " + n + " in.";
     return false;
 }
 
@@ -213,11 +242,14 @@ long long classTwoATolerance(long diameterMicro, int tpi, const ResolvedSeries& 
     const double pitch = static_cast<double>(pitchE8(tpi)) / 1e8;
     const double diameter = static_cast<double>(diameterMicro) / kMicro;
     const double engagement = series.engagementIsDiameter ? diameter : 9.0 * pitch;
-    // The tables of the nine-pitch series above 3/4 in. take the diameter
-    // term at the next half inch.
+    // The tables of the threads toleranced over nine pitches take the
+    // diameter term, from 1/2 in. up, at the nearest half inch (a quarter
+    // going up): 9/16-24 UNEF as 1/2 (gauge chart), 15/16 as 1 (efunda),
+    // 2-3/8 to 2-1/2 as 2-1/2 and 5-3/4 as 6 (the handbook's Table 3); the
+    // true diameter misses each of these rows by 0.0001 in.
     double diameterTerm = diameter;
-    if (series.standard && !series.engagementIsDiameter && diameterMicro > 750'000) {
-        diameterTerm = std::ceil(diameter * 2.0) / 2.0;
+    if (!series.engagementIsDiameter && diameterMicro >= 500'000) {
+        diameterTerm = std::floor(diameter * 2.0 + 0.5) / 2.0;
     }
     return roundToUnits(0.0015 * std::cbrt(diameterTerm), 6) + roundToUnits(0.0015 * std::sqrt(engagement), 6) +
            roundToUnits(0.015 * std::pow(pitch, 2.0 / 3.0), 6);
@@ -274,12 +306,17 @@ ThreadLookup lookUpUnified(const UnifiedDesignation& thread)
     const std::string seriesText = thread.roundedRoot
                                        ? "UNR" + (series.written == "UN" ? std::string() : series.written.substr(2))
                                        : series.written;
-    // A whole 1 to 12 in. off the standard series would read back as a number
-    // size: its decimals say it is inches.
-    const bool wholeInchesAlike = size.diameterMicro % kMicro == 0 && size.diameterMicro <= 12 * kMicro &&
-                                  size.name.front() != '#' && !series.standard;
+    // A whole 1 to 12 in. that would read back as a number size, or as
+    // either, keeps its decimals to say it is inches.
+    const bool wholeInchesAlike =
+        size.diameterMicro % kMicro == 0 && size.diameterMicro <= 12 * kMicro && size.name.front() != '#' &&
+        readBareWhole(static_cast<int>(size.diameterMicro / kMicro), thread.tpiTenths) != BareWholeReading::Inches;
     const std::string sizeText = wholeInchesAlike ? size.name + ".000" : size.name;
     const std::string threadText = sizeText + "-" + tpiText(thread.tpiTenths) + " " + seriesText;
+    const std::string handText = thread.leftHand ? "-LH" : "";
+    if (thread.leftHand) {
+        limits.notes.emplace_back(kLeftHandNote);
+    }
 
     std::optional<UnifiedClass> external = thread.externalClass;
     std::optional<UnifiedClass> internal = thread.internalClass;
@@ -312,7 +349,7 @@ ThreadLookup lookUpUnified(const UnifiedDesignation& thread)
         const SideNumbers n = sideNumbers(size.diameterMicro, thread.tpiTenths, series, c);
         SideLimits s;
         s.side = c.external ? ThreadSide::External : ThreadSide::Internal;
-        s.designation = threadText + "-" + classText(c);
+        s.designation = threadText + "-" + classText(c) + handText;
         s.basic = static_cast<double>(n.basicE4) / 1e4;
         s.allowance = static_cast<double>(n.allowanceE4) / 1e4;
         s.classTolerance = static_cast<double>(n.toleranceE9) / 1e9;
@@ -330,6 +367,7 @@ ThreadLookup lookUpUnified(const UnifiedDesignation& thread)
     if (external && internal) {
         limits.designation += "/" + classText(*internal);
     }
+    limits.designation += handText;
     lookup.limits = std::move(limits);
     return lookup;
 }

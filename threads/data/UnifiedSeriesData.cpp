@@ -25,10 +25,24 @@
 // the cell blank; [M5c] and [Y47] mark 1-8, 1-3/8-6 and 1-1/2-6 as UNC): the
 // thread is entered once, under that series.
 //
-// Above 1-3/4 in. the 4-, 12-, 16- and 20-UN columns could be read only
-// where listed below, and the 6-UN column only to 2-7/8 in.; the engine
-// refuses the pitches of those columns at the sizes not listed rather than
-// guess whether they are standard (see unverifiedConstantPitch).
+// From 1-13/16 in. up, the 6-, 8-, 12- and 16-UN columns fill every size to
+// 6 in. and the 20-UN column every size to 3 in. Read in full: 8-UN [M5c].
+// Read in part, every cell read filled and none found blank:
+//   6-UN   1-3/8 to 2-7/8 [Y47]; 2-7/8-6 UN, the first row of efunda's page
+//          "2 7/8-6 UN to 4-16 UN" [EF]
+//   12-UN  2-1/2 [D]; 5-3/4 and 6 [Y42]; 1-7/8-12 UN, the -24 port thread
+//          of SAE J1926 / ISO 11926-1, which prints it UN, not UNS [J]
+//   16-UN  2-1/2 [D]; 4-16 UN, the last row of efunda's page [EF]; 5-3/4
+//          and 6 [Y42]
+//   20-UN  "from 5/16 to 3 in." [G]; 1-15/16 and 2-3/4 [EF]; 2-3/8 and
+//          2-1/2 [D]; none at 4, 5-3/4 or 6 [EF][Y42]
+//   [J]   SAE J1926 O-ring port table, sizes -2 to -24,
+//         https://industrialmonitordirect.com/blogs/knowledgebase/sae-o-ring-boss-port-dimensions-and-tolerances
+//   [G]   tap maker's 20-UN page, https://gewindebohrer.de/en/service/thread-standards/20-un-thread-usa
+// The 4-UN column above 1-3/4 in. could not be read: only its UNC cells
+// (2-1/2 to 4 in.) are entered, and efunda has no 2-7/8-4 row. Those
+// pitches at other sizes are refused rather than guessed (see
+// unverifiedConstantPitch).
 #include "UnifiedData.h"
 
 #include <array>
@@ -227,43 +241,42 @@ constexpr Row kRows[] = {
      {{{180, S::UNEF}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}}, // [E]
     {inches(1, 3, 4),
      {{{50, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}}, // [E][M4a]
-    {inches(1, 13, 16), {{{60, S::UN6}, {80, S::UN8}}}},                                            // [E][M5c][Y47]
-    {inches(1, 7, 8), {{{60, S::UN6}, {80, S::UN8}}}},                                              // [E][M5c][Y47]
-    {inches(1, 15, 16), {{{60, S::UN6}, {80, S::UN8}, {200, S::UN20}}}},                            // [E][EF][M5c][Y47]
-    {inches(2), {{{45, S::UNC}, {60, S::UN6}, {80, S::UN8}}}},         // [M4a][S][M5c][Y47]
-    {inches(2, 1, 8), {{{60, S::UN6}, {80, S::UN8}}}},                 // [M5c][Y47]
-    {inches(2, 1, 4), {{{45, S::UNC}, {60, S::UN6}, {80, S::UN8}}}},   // [M4a][S][M5c][Y47]
-    {inches(2, 3, 8), {{{60, S::UN6}, {80, S::UN8}, {200, S::UN20}}}}, // [D][M5c][Y47]
-    {inches(2, 1, 2),
-     {{{40, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}}, // [D][M4a][M5c]
-    {inches(2, 5, 8), {{{60, S::UN6}, {80, S::UN8}}}},                                              // [M5c][Y47]
-    {inches(2, 3, 4), {{{40, S::UNC}, {60, S::UN6}, {80, S::UN8}, {200, S::UN20}}}}, // [M4a][S][EF][M5c][Y47]
-    {inches(2, 7, 8), {{{60, S::UN6}, {80, S::UN8}}}},                               // [M5c][Y47]
-    {inches(3), {{{40, S::UNC}, {80, S::UN8}}}},                                     // [M4a][S][M5c]
-    {inches(3, 1, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(3, 1, 4), {{{40, S::UNC}, {80, S::UN8}}}},                               // [M4a][S][M5c]
-    {inches(3, 3, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(3, 1, 2), {{{40, S::UNC}, {80, S::UN8}}}},                               // [M4a][S][M5c]
-    {inches(3, 5, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(3, 3, 4), {{{40, S::UNC}, {80, S::UN8}}}},                               // [M4a][S][M5c]
-    {inches(3, 7, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(4), {{{40, S::UNC}, {80, S::UN8}, {160, S::UN16}}}},                     // [M4a][S][EF][M5c]
-    {inches(4, 1, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(4, 1, 4), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(4, 3, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(4, 1, 2), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(4, 5, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(4, 3, 4), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(4, 7, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(5), {{{80, S::UN8}}}},                                                   // [M5c]
-    {inches(5, 1, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(5, 1, 4), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(5, 3, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(5, 1, 2), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(5, 5, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(5, 3, 4), {{{80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},             // [M5c][Y42]
-    {inches(5, 7, 8), {{{80, S::UN8}}}},                                             // [M5c]
-    {inches(6), {{{80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},                   // [M5c][Y42]
+    {inches(1, 13, 16), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(1, 7, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(1, 15, 16), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(2), {{{45, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(2, 1, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(2, 1, 4), {{{45, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(2, 3, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(2, 1, 2), {{{40, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(2, 5, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(2, 3, 4), {{{40, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(2, 7, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(3), {{{40, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}, {200, S::UN20}}}},
+    {inches(3, 1, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(3, 1, 4), {{{40, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(3, 3, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(3, 1, 2), {{{40, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(3, 5, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(3, 3, 4), {{{40, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(3, 7, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(4), {{{40, S::UNC}, {60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(4, 1, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(4, 1, 4), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(4, 3, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(4, 1, 2), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(4, 5, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(4, 3, 4), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(4, 7, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(5), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(5, 1, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(5, 1, 4), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(5, 3, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(5, 1, 2), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(5, 5, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(5, 3, 4), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(5, 7, 8), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
+    {inches(6), {{{60, S::UN6}, {80, S::UN8}, {120, S::UN12}, {160, S::UN16}}}},
 };
 
 constexpr std::size_t countEntries()
@@ -322,13 +335,8 @@ std::span<const UnifiedAllowanceException> unifiedAllowanceExceptions()
 
 bool unverifiedConstantPitch(long diameterMicro, int tpiTenths)
 {
-    // The columns above 1-3/4 in. that could not be read in full.
-    if (diameterMicro <= inches(1, 3, 4)) {
-        return false;
-    }
-    const bool partlyRead = tpiTenths == 40 || tpiTenths == 120 || tpiTenths == 160 || tpiTenths == 200 ||
-                            (tpiTenths == 60 && diameterMicro > inches(2, 7, 8));
-    return partlyRead && diameterMicro <= inches(6);
+    // The 4-UN column above 1-3/4 in., which could not be read.
+    return tpiTenths == 40 && diameterMicro > inches(1, 3, 4) && diameterMicro <= inches(6);
 }
 
 // efunda's tables list no class 1A or 1B for the number sizes (#0 to #3,

@@ -2,6 +2,7 @@
 
 #include "CsvWriter.h"
 #include "NumberText.h"
+#include "PlatingText.h"
 #include "ResultRow.h"
 
 #include <csv.h>
@@ -203,11 +204,13 @@ private:
         return found->second;
     }
 
-    // The plating as shown, remembered by its texts: parts lists repeat them.
-    const ShownPlating& shown(const std::optional<Plating>& plating, Fields fields)
+    // The plating as shown in a thread's unit, remembered by its texts:
+    // parts lists repeat them.
+    const ShownPlating& shown(const std::optional<PlatingSpec>& plating, UnitSystem unit, Fields fields)
     {
         constexpr std::size_t kCacheLimit = 1024;
-        std::string key(trimmed(cell(fields, Column::PlatingMin)));
+        std::string key(unit == UnitSystem::Inch ? "in:" : "mm:");
+        key.append(trimmed(cell(fields, Column::PlatingMin)));
         key.push_back(':');
         key.append(trimmed(cell(fields, Column::PlatingMax)));
         auto found = m_platingCache.find(key);
@@ -215,9 +218,31 @@ private:
             if (m_platingCache.size() >= kCacheLimit) {
                 m_platingCache.clear();
             }
-            found = m_platingCache.emplace(std::move(key), shownPlating(plating, m_format)).first;
+            found = m_platingCache.emplace(std::move(key), shownPlating(inUnit(plating, unit), m_format)).first;
         }
         return found->second;
+    }
+
+    static std::optional<Plating> inUnit(const std::optional<PlatingSpec>& plating, UnitSystem unit)
+    {
+        return plating
+                   ? std::optional<Plating>(Plating{inThreadUnit(plating->min, unit), inThreadUnit(plating->max, unit)})
+                   : std::nullopt;
+    }
+
+    std::optional<Thickness> thickness(Fields fields, Column column, std::string& error) const
+    {
+        const std::string_view text = trimmed(cell(fields, column));
+        if (text.empty()) {
+            return std::nullopt;
+        }
+        std::string fault;
+        std::optional<Thickness> value =
+            parseThickness(text, m_format.decimalSeparator, columnNames()[static_cast<std::size_t>(column)], fault);
+        if (!value && error.empty()) {
+            error = std::move(fault);
+        }
+        return value;
     }
 
     void process(Fields fields)
@@ -237,26 +262,27 @@ private:
                 error = "after_plate is class or allowance, not " + std::string(trimmed(fields[m_afterPlateIndex]));
             }
         }
-        const std::optional<double> platingMin = number(fields, Column::PlatingMin, error);
-        const std::optional<double> platingMax = number(fields, Column::PlatingMax, error);
+        const std::optional<Thickness> platingMin = thickness(fields, Column::PlatingMin, error);
+        const std::optional<Thickness> platingMax = thickness(fields, Column::PlatingMax, error);
         if (error.empty() && platingMin.has_value() != platingMax.has_value()) {
             error = "plating_min and plating_max go together: give both or neither";
         }
-        const std::optional<Plating> plating =
-            platingMin && platingMax ? std::optional<Plating>(Plating{*platingMin, *platingMax}) : std::nullopt;
+        const std::optional<PlatingSpec> plating =
+            platingMin && platingMax ? std::optional<PlatingSpec>(PlatingSpec{*platingMin, *platingMax}) : std::nullopt;
 
         const std::string designation(trimmed(cell(fields, Column::Designation)));
         if (!error.empty()) {
             writeRows(fields, {errorRow(error)});
         } else if (!designation.empty()) {
-            completeRows(prepared(designation, rule), shown(plating, fields), m_results);
+            const PreparedThread& thread = prepared(designation, rule);
+            completeRows(thread, shown(plating, thread.unit, fields), m_results);
             writeRows(fields, m_results);
         } else {
             writeRows(fields, {ownLimits(fields, plating)});
         }
     }
 
-    ResultRow ownLimits(Fields fields, const std::optional<Plating>& plating)
+    ResultRow ownLimits(Fields fields, const std::optional<PlatingSpec>& plating)
     {
         const std::string sideText = lowered(trimmed(cell(fields, Column::Side)));
         const std::string unitText = lowered(trimmed(cell(fields, Column::Unit)));
@@ -280,8 +306,9 @@ private:
         if (!max && !min) {
             return errorRow("after_plate_max and after_plate_min are empty");
         }
-        return rowForLimits(sideText == "external" ? ThreadSide::External : ThreadSide::Internal,
-                            unitText == "in" ? UnitSystem::Inch : UnitSystem::Metric, max, min, plating, m_format);
+        const UnitSystem unit = unitText == "in" ? UnitSystem::Inch : UnitSystem::Metric;
+        return rowForLimits(sideText == "external" ? ThreadSide::External : ThreadSide::Internal, unit, max, min,
+                            inUnit(plating, unit), m_format);
     }
 
     // One output row per result: the input's cells, result cells in place.

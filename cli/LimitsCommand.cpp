@@ -109,8 +109,13 @@ void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& 
         }
         std::fprintf(out, "%s\n", text.c_str());
     };
+    const char* unit = lookup.limits->unit == UnitSystem::Inch ? "in" : "mm";
     std::fprintf(out, "%s (%s)\n", lookup.limits->designation.c_str(),
                  lookup.limits->unit == UnitSystem::Inch ? "inch" : "mm");
+    if (!rows.empty() && !rows.front()[Column::PlatingMin].empty()) {
+        std::fprintf(out, "plating %s to %s %s\n", rows.front()[Column::PlatingMin].c_str(),
+                     rows.front()[Column::PlatingMax].c_str(), unit);
+    }
     line([&](std::size_t i) { return std::string(columns[i].first); });
     for (const ResultRow& row : rows) {
         line([&](std::size_t i) { return row[columns[i].second]; });
@@ -127,25 +132,27 @@ void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& 
 
 } // namespace
 
-std::optional<Plating> parsePlating(std::string_view text)
+std::optional<PlatingSpec> parsePlating(std::string_view text, std::string& error)
 {
     const std::size_t colon = text.find(':');
-    const std::optional<double> first = parseNumber(text.substr(0, colon), ".");
-    if (colon == std::string_view::npos) {
-        return first ? std::optional<Plating>(Plating{*first, *first}) : std::nullopt;
+    const std::optional<Thickness> first = parseThickness(text.substr(0, colon), ".", "--plating", error);
+    if (colon == std::string_view::npos || !first) {
+        return first ? std::optional<PlatingSpec>(PlatingSpec{*first, *first}) : std::nullopt;
     }
-    const std::optional<double> second = parseNumber(text.substr(colon + 1), ".");
-    if (!first || !second) {
-        return std::nullopt;
-    }
-    return Plating{*first, *second};
+    const std::optional<Thickness> second = parseThickness(text.substr(colon + 1), ".", "--plating", error);
+    return second ? std::optional<PlatingSpec>(PlatingSpec{*first, *second}) : std::nullopt;
 }
 
 int runLimits(const LimitsRequest& request, std::FILE* out)
 {
     const threads::ThreadLookup lookup = threads::lookUpThread(request.designation);
+    std::optional<Plating> plating;
+    if (request.plating && lookup.limits) {
+        const UnitSystem unit = lookup.limits->unit;
+        plating = Plating{inThreadUnit(request.plating->min, unit), inThreadUnit(request.plating->max, unit)};
+    }
     const std::vector<ResultRow> rows =
-        rowsForDesignation(lookup, request.designation, request.rule, request.plating, Formatting{});
+        rowsForDesignation(lookup, request.designation, request.rule, plating, Formatting{});
     switch (request.format) {
     case OutputFormat::Csv:
         writeCsv(rows, out);

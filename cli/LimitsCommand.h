@@ -2,6 +2,7 @@
 // plating, the suggested pre-plate limits, as text, CSV or JSON.
 #pragma once
 
+#include "PlatingText.h"
 #include "ResultRow.h"
 
 #include <cstdio>
@@ -13,12 +14,13 @@ enum class OutputFormat { Text, Csv, Json };
 struct LimitsRequest {
     std::string designation;
     threads::AfterPlate rule = threads::AfterPlate::ClassLimits;
-    std::optional<Plating> plating;
+    std::optional<PlatingSpec> plating;
     OutputFormat format = OutputFormat::Text;
 };
 
-// Reads "MIN:MAX" or "T" (both thicknesses T), numbers with a point.
-[[nodiscard]] std::optional<Plating> parsePlating(std::string_view text);
+// Reads "MIN:MAX" or "T" (both thicknesses T), numbers with a point, each
+// with its unit or in the thread's; nothing, with `error`, otherwise.
+[[nodiscard]] std::optional<PlatingSpec> parsePlating(std::string_view text, std::string& error);
 
 // Writes the answer; returns the exit status: 0 when every side was
 // computed, 1 when a side has an error.

@@ -93,6 +93,7 @@ PreparedThread prepareThread(const threads::ThreadLookup& lookup, std::string_vi
         thread.error = lookup.error;
         return thread;
     }
+    thread.unit = lookup.limits->unit;
     for (const std::optional<threads::SideLimits>& classLimits : {lookup.limits->external, lookup.limits->internal}) {
         if (!classLimits) {
             continue;

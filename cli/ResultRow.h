@@ -62,6 +62,7 @@ struct PreparedThread {
     std::vector<PreparedSide> sides; // a fit: external first
     std::string error;               // a refused designation: its message
     std::string written;
+    UnitSystem unit = UnitSystem::Inch;
     Formatting format;
 };
 

@@ -1,10 +1,12 @@
 // orvanta-cli: the calculator's answers for one thread or a whole parts list.
 #include "BatchCommand.h"
 #include "LimitsCommand.h"
+#include "ReplacingFile.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 namespace {
@@ -15,44 +17,14 @@ using orvanta::cli::OutputFormat;
 
 constexpr int kUsage = 2;
 
-// Standard output, or a file created only when the batch writes.
-class FileOutput : public orvanta::cli::OutputOpener {
+class StandardOutput : public orvanta::cli::OutputOpener {
 public:
-    explicit FileOutput(std::string path)
-        : m_path(std::move(path))
-    {
-    }
-    ~FileOutput() override
-    {
-        if (m_file != nullptr && m_file != stdout) {
-            std::fclose(m_file);
-        }
-    }
-    std::FILE* open(std::string& error) override
-    {
-        m_file = m_path.empty() || m_path == "-" ? stdout : std::fopen(m_path.c_str(), "wb");
-        if (m_file == nullptr) {
-            error = "cannot write " + m_path + ": " + std::strerror(errno);
-        }
-        return m_file;
-    }
-    // False when the file could not be written to the end.
-    bool close()
-    {
-        if (m_file == nullptr) {
-            return true;
-        }
-        const bool ok = std::fflush(m_file) == 0 && std::ferror(m_file) == 0;
-        if (m_file != stdout) {
-            std::fclose(m_file);
-        }
-        m_file = nullptr;
-        return ok;
-    }
+    std::FILE* open(std::string&) override { return m_opened = stdout; }
+    // False when standard output could not be written to the end.
+    bool close() { return m_opened == nullptr || (std::fflush(stdout) == 0 && std::ferror(stdout) == 0); }
 
 private:
-    std::string m_path;
-    std::FILE* m_file = nullptr;
+    std::FILE* m_opened = nullptr;
 };
 
 } // namespace
@@ -74,7 +46,8 @@ int main(int argc, char** argv)
     limitsCommand->add_option("DESIGNATION", limits.designation, "e.g. \"1/2-13 UNC-2A\", \"M10x1.5-6H/6g\"")
         ->required();
     limitsCommand->add_option("--plating", plating,
-                              "plating thickness MIN:MAX, or T for both, in the designation's unit");
+                              "plating thickness MIN:MAX, or T for both, in the designation's unit or with "
+                              "in, mm, um or \xC2\xB5m after each number");
     limitsCommand
         ->add_option("--after-plate", afterPlate,
                      "class: the class limits apply after plating (default); allowance: plating may use "
@@ -107,10 +80,11 @@ int main(int argc, char** argv)
 
     if (limitsCommand->parsed()) {
         if (!plating.empty()) {
-            limits.plating = orvanta::cli::parsePlating(plating);
+            std::string error;
+            limits.plating = orvanta::cli::parsePlating(plating, error);
             if (!limits.plating) {
-                std::fprintf(stderr, "orvanta-cli: --plating takes MIN:MAX or T, numbers with a point: %s\n",
-                             plating.c_str());
+                std::fprintf(stderr, "orvanta-cli: %s; --plating takes MIN:MAX or T, numbers with a point\n",
+                             error.c_str());
                 return kUsage;
             }
         }
@@ -131,14 +105,32 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "orvanta-cli: cannot read %s: %s\n", input.c_str(), std::strerror(errno));
         return kUsage;
     }
-    FileOutput out(output);
-    int status = orvanta::cli::runBatch(in, out, stderr, batch);
+#ifdef SIGXFSZ
+    // Past a file-size limit a write then fails and is reported, instead of
+    // the signal ending the program before it can clean up.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    int status = 0;
+    if (output == "-") {
+        StandardOutput out;
+        status = orvanta::cli::runBatch(in, out, stderr, batch);
+        if (!out.close()) {
+            std::fprintf(stderr, "orvanta-cli: writing standard output failed\n");
+            status = kUsage;
+        }
+    } else {
+        orvanta::cli::ReplacingFile out(output);
+        status = orvanta::cli::runBatch(in, out, stderr, batch);
+        std::string error;
+        if (status == kUsage) {
+            out.discard();
+        } else if (!out.commit(error)) {
+            std::fprintf(stderr, "orvanta-cli: %s; %s is left as it was\n", error.c_str(), output.c_str());
+            status = kUsage;
+        }
+    }
     if (in != stdin) {
         std::fclose(in);
-    }
-    if (!out.close()) {
-        std::fprintf(stderr, "orvanta-cli: writing %s failed\n", output == "-" ? "standard output" : output.c_str());
-        status = kUsage;
     }
     return status;
 }

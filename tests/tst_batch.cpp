@@ -129,6 +129,18 @@ private slots:
             << "note,designation," + kResultColumns +
                    "\n\"bolt, \"\"long\"\"\nrow\",1/2-13 UNC-3A,external,in,0.4500,0.0000,0.0037,0.4500,0.4463,,,,,\n"
             << 0;
+        QTest::newRow("plating with units, shown in the thread's unit")
+            << QByteArray("designation,plating_min,plating_max\nM10x1.5-6g,5um,8 \xC2\xB5m\n"
+                          "M10x1.5-6g,0.0002in,0.0003in\n1/4-20 UNC-2A,5um,0.008mm\nM10x1.5-6g,5mil,8um\n")
+            << QByteArray(
+                   "designation,plating_min,plating_max,side,unit,basic,allowance,class_tolerance,after_plate_max,"
+                   "after_plate_min,pre_plate_max,pre_plate_min,error\n"
+                   "M10x1.5-6g,0.0050,0.0080,external,mm,9.0260,0.0320,0.1320,8.9940,8.8620,8.9620,8.8420,\n"
+                   "M10x1.5-6g,0.0051,0.0076,external,mm,9.0260,0.0320,0.1320,8.9940,8.8620,8.9636,8.8416,\n"
+                   "1/4-20 UNC-2A,0.0002,0.0003,external,in,0.2175,0.0011,0.0037,0.2164,0.2127,0.2152,0.2119,\n"
+                   "M10x1.5-6g,5mil,8um,,,,,,,,,,\"plating_min has a unit Orvanta does not know: mil (use in, mm, "
+                   "um or \xC2\xB5m)\"\n")
+            << 1;
         QTest::newRow("allowance column")
             << QByteArray("designation,after_plate\nM10x1.5-6g,allowance\nM10x1.5-6g,maybe\n")
             << "designation,after_plate," + kResultColumns +

@@ -1,6 +1,7 @@
 #include "BatchCommand.h"
 
 #include "CsvWriter.h"
+#include "InspectRows.h"
 #include "NumberText.h"
 #include "PlatingText.h"
 #include "ResultRow.h"
@@ -77,8 +78,8 @@ public:
             return false;
         }
         const std::vector<std::string> fields(m_header.size());
-        writeRows(fields, {errorRow("line " + std::to_string(line) + ", column " + std::to_string(column) +
-                                    ": not readable as CSV (" + reason + "); the line was skipped")});
+        writeError(fields, "line " + std::to_string(line) + ", column " + std::to_string(column) +
+                               ": not readable as CSV (" + reason + "); the line was skipped");
         return true;
     }
 
@@ -120,9 +121,14 @@ private:
                                 "column, so this is not a parts list\n");
             return false;
         }
+        m_outputHeader = m_header;
+        if (m_options.inspect) {
+            m_outputColumn = appendColumns(inspectColumnNames());
+            m_headerSeen = true;
+            return true;
+        }
         // Result columns the input lacks go after its own, in their order.
         std::size_t next = m_header.size();
-        m_outputHeader = m_header;
         for (std::size_t c = 0; c < kColumnCount; ++c) {
             if (m_resultIndex[c] == kAbsent) {
                 m_resultIndex[c] = next++;
@@ -135,6 +141,28 @@ private:
         }
         m_headerSeen = true;
         return true;
+    }
+
+    // Output column -> result column: an input column of a result's name is
+    // that result's; the other result columns follow the input's.
+    template <typename Names> std::vector<std::size_t> appendColumns(const Names& names)
+    {
+        std::vector<std::size_t> mapping(m_header.size(), kAbsent);
+        for (std::size_t c = 0; c < names.size(); ++c) {
+            std::size_t at = kAbsent;
+            for (std::size_t i = 0; i < m_header.size() && at == kAbsent; ++i) {
+                if (lowered(trimmed(m_header[i])) == names[c] && mapping[i] == kAbsent) {
+                    at = i;
+                }
+            }
+            if (at == kAbsent) {
+                at = m_outputHeader.size();
+                m_outputHeader.emplace_back(names[c]);
+                mapping.push_back(kAbsent);
+            }
+            mapping[at] = c;
+        }
+        return mapping;
     }
 
     bool openOutput()
@@ -248,8 +276,8 @@ private:
     void process(Fields fields)
     {
         if (fields.size() != m_header.size()) {
-            writeRows(fields, {errorRow("the row has " + std::to_string(fields.size()) +
-                                        " fields where the header has " + std::to_string(m_header.size()))});
+            writeError(fields, "the row has " + std::to_string(fields.size()) + " fields where the header has " +
+                                   std::to_string(m_header.size()));
             return;
         }
         std::string error;
@@ -271,15 +299,28 @@ private:
             platingMin && platingMax ? std::optional<PlatingSpec>(PlatingSpec{*platingMin, *platingMax}) : std::nullopt;
 
         const std::string designation(trimmed(cell(fields, Column::Designation)));
+        if (m_options.inspect) {
+            inspect(fields, designation, error, InspectChoices{rule, plating, std::nullopt});
+            return;
+        }
         if (!error.empty()) {
-            writeRows(fields, {errorRow(error)});
+            writeError(fields, error);
         } else if (!designation.empty()) {
             const PreparedThread& thread = prepared(designation, rule);
             completeRows(thread, shown(plating, thread.unit, fields), m_results);
             writeRows(fields, m_results);
         } else {
-            writeRows(fields, {ownLimits(fields, plating)});
+            writeRows(fields, std::vector<ResultRow>{ownLimits(fields, plating)});
         }
+    }
+
+    void inspect(Fields fields, const std::string& designation, const std::string& error, const InspectChoices& choices)
+    {
+        if (!error.empty() || designation.empty()) {
+            writeError(fields, !error.empty() ? error : "a row without a designation cannot be inspected");
+            return;
+        }
+        writeRows(fields, inspectRows(threads::lookUpThread(designation), designation, choices, m_format));
     }
 
     ResultRow ownLimits(Fields fields, const std::optional<PlatingSpec>& plating)
@@ -311,11 +352,23 @@ private:
                             inUnit(plating, unit), m_format);
     }
 
+    // A row that gives no result, only its message.
+    void writeError(Fields fields, std::string message)
+    {
+        if (m_options.inspect) {
+            InspectRow row;
+            row[InspectColumn::Error] = std::move(message);
+            writeRows(fields, std::vector<InspectRow>{std::move(row)});
+        } else {
+            writeRows(fields, std::vector<ResultRow>{errorRow(std::move(message))});
+        }
+    }
+
     // One output row per result: the input's cells, result cells in place.
-    void writeRows(Fields fields, const std::vector<ResultRow>& results)
+    template <typename Row> void writeRows(Fields fields, const std::vector<Row>& results)
     {
         static const std::string kEmpty;
-        for (const ResultRow& result : results) {
+        for (const Row& result : results) {
             m_anyError = m_anyError || result.failed();
             for (std::size_t column = 0; column < m_outputColumn.size(); ++column) {
                 const std::size_t c = m_outputColumn[column];

@@ -10,6 +10,7 @@ namespace orvanta::cli {
 struct BatchOptions {
     char delimiter = ',';
     bool decimalComma = false;
+    bool inspect = false; // rows of checks instead of limits
 };
 
 // Opens the output only once the input has shown itself to be a parts list,

@@ -1,76 +1,13 @@
 #include "LimitsCommand.h"
 
-#include "CsvWriter.h"
 #include "NumberText.h"
+#include "TableOutput.h"
 
 #include <algorithm>
 
 namespace orvanta::cli {
 
 namespace {
-
-void writeCsv(const std::vector<ResultRow>& rows, std::FILE* out)
-{
-    CsvWriter csv(out, ',');
-    for (const std::string_view name : columnNames()) {
-        csv.field(name);
-    }
-    csv.endRow();
-    for (const ResultRow& row : rows) {
-        for (const std::string& cell : row.cells) {
-            csv.field(cell);
-        }
-        csv.endRow();
-    }
-}
-
-std::string jsonString(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out.push_back(c);
-            }
-        }
-    }
-    return out + "\"";
-}
-
-void writeJson(const std::vector<ResultRow>& rows, std::FILE* out)
-{
-    std::fputs("[\n", out);
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        std::fputs("  {", out);
-        for (std::size_t c = 0; c < kColumnCount; ++c) {
-            const std::string& cell = rows[r].cells[c];
-            std::fprintf(out, "%s%s: %s", c == 0 ? "" : ", ", jsonString(columnNames()[c]).c_str(),
-                         cell.empty() ? "null" : jsonString(cell).c_str());
-        }
-        std::fputs(r + 1 < rows.size() ? "},\n" : "}\n", out);
-    }
-    std::fputs("]\n", out);
-}
 
 void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& lookup, std::FILE* out)
 {
@@ -132,17 +69,6 @@ void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& 
 
 } // namespace
 
-std::optional<PlatingSpec> parsePlating(std::string_view text, std::string& error)
-{
-    const std::size_t colon = text.find(':');
-    const std::optional<Thickness> first = parseThickness(text.substr(0, colon), ".", "--plating", error);
-    if (colon == std::string_view::npos || !first) {
-        return first ? std::optional<PlatingSpec>(PlatingSpec{*first, *first}) : std::nullopt;
-    }
-    const std::optional<Thickness> second = parseThickness(text.substr(colon + 1), ".", "--plating", error);
-    return second ? std::optional<PlatingSpec>(PlatingSpec{*first, *second}) : std::nullopt;
-}
-
 int runLimits(const LimitsRequest& request, std::FILE* out)
 {
     const threads::ThreadLookup lookup = threads::lookUpThread(request.designation);
@@ -155,10 +81,10 @@ int runLimits(const LimitsRequest& request, std::FILE* out)
         rowsForDesignation(lookup, request.designation, request.rule, plating, Formatting{});
     switch (request.format) {
     case OutputFormat::Csv:
-        writeCsv(rows, out);
+        writeCsvTable(columnNames(), rows, out);
         break;
     case OutputFormat::Json:
-        writeJson(rows, out);
+        writeJsonTable(columnNames(), rows, out);
         break;
     case OutputFormat::Text:
         writeText(rows, lookup, out);

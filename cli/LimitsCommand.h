@@ -18,10 +18,6 @@ struct LimitsRequest {
     OutputFormat format = OutputFormat::Text;
 };
 
-// Reads "MIN:MAX" or "T" (both thicknesses T), numbers with a point, each
-// with its unit or in the thread's; nothing, with `error`, otherwise.
-[[nodiscard]] std::optional<PlatingSpec> parsePlating(std::string_view text, std::string& error);
-
 // Writes the answer; returns the exit status: 0 when every side was
 // computed, 1 when a side has an error.
 int runLimits(const LimitsRequest& request, std::FILE* out);

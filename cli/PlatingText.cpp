@@ -64,6 +64,17 @@ std::optional<Thickness> parseThickness(std::string_view text, std::string_view 
     return std::nullopt;
 }
 
+std::optional<PlatingSpec> parsePlating(std::string_view text, std::string& error)
+{
+    const std::size_t colon = text.find(':');
+    const std::optional<Thickness> first = parseThickness(text.substr(0, colon), ".", "--plating", error);
+    if (colon == std::string_view::npos || !first) {
+        return first ? std::optional<PlatingSpec>(PlatingSpec{*first, *first}) : std::nullopt;
+    }
+    const std::optional<Thickness> second = parseThickness(text.substr(colon + 1), ".", "--plating", error);
+    return second ? std::optional<PlatingSpec>(PlatingSpec{*first, *second}) : std::nullopt;
+}
+
 double inThreadUnit(const Thickness& thickness, UnitSystem unit)
 {
     constexpr double kMillimetresPerInch = 25.4;

@@ -27,6 +27,10 @@ struct PlatingSpec {
 [[nodiscard]] std::optional<Thickness> parseThickness(std::string_view text, std::string_view decimalSeparator,
                                                       std::string_view what, std::string& error);
 
+// Reads "MIN:MAX" or "T" (both thicknesses T), numbers with a point, each
+// with its unit or in the thread's; nothing, with `error`, otherwise.
+[[nodiscard]] std::optional<PlatingSpec> parsePlating(std::string_view text, std::string& error);
+
 // The thickness in a thread's unit, converted exactly (25.4 mm per inch);
 // the four-decimal pattern is applied where it is shown, as to any entry.
 [[nodiscard]] double inThreadUnit(const Thickness& thickness, UnitSystem unit);

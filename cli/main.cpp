@@ -1,5 +1,6 @@
 // orvanta-cli: the calculator's answers for one thread or a whole parts list.
 #include "BatchCommand.h"
+#include "InspectCommand.h"
 #include "LimitsCommand.h"
 #include "ReplacingFile.h"
 
@@ -12,6 +13,7 @@
 namespace {
 
 using orvanta::cli::BatchOptions;
+using orvanta::cli::InspectRequest;
 using orvanta::cli::LimitsRequest;
 using orvanta::cli::OutputFormat;
 
@@ -27,6 +29,46 @@ private:
     std::FILE* m_opened = nullptr;
 };
 
+// The options `limits` and `inspect` share.
+struct ThreadOptions {
+    std::string plating;
+    std::string afterPlate = "class";
+    std::string format = "text";
+};
+
+void addThreadOptions(CLI::App& command, ThreadOptions& options)
+{
+    command.add_option("--plating", options.plating,
+                       "plating thickness MIN:MAX, or T for both, in the designation's unit or with "
+                       "in, mm, um or \xC2\xB5m after each number");
+    command
+        .add_option("--after-plate", options.afterPlate,
+                    "class: the class limits apply after plating (default); allowance: plating may use "
+                    "the allowance, GO at basic size")
+        ->check(CLI::IsMember({"class", "allowance"}));
+    command.add_option("--format", options.format, "text (default), csv or json")
+        ->check(CLI::IsMember({"text", "csv", "json"}));
+}
+
+bool readThreadOptions(const ThreadOptions& options, orvanta::threads::AfterPlate& rule,
+                       std::optional<orvanta::cli::PlatingSpec>& plating, OutputFormat& format)
+{
+    if (!options.plating.empty()) {
+        std::string error;
+        plating = orvanta::cli::parsePlating(options.plating, error);
+        if (!plating) {
+            std::fprintf(stderr, "orvanta-cli: %s; --plating takes MIN:MAX or T, numbers with a point\n",
+                         error.c_str());
+            return false;
+        }
+    }
+    rule = options.afterPlate == "allowance" ? orvanta::threads::AfterPlate::UseAllowance
+                                             : orvanta::threads::AfterPlate::ClassLimits;
+    format = options.format == "csv" ? OutputFormat::Csv
+                                     : (options.format == "json" ? OutputFormat::Json : OutputFormat::Text);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -37,24 +79,26 @@ int main(int argc, char** argv)
     app.set_version_flag("--version", std::string("orvanta-cli ") + ORVANTA_VERSION);
     app.require_subcommand(1);
 
+    ThreadOptions limitsOptions;
     LimitsRequest limits;
-    std::string plating;
-    std::string afterPlate = "class";
-    std::string format = "text";
     CLI::App* limitsCommand =
         app.add_subcommand("limits", "After-plate and pre-plate pitch diameter limits of one thread designation.");
     limitsCommand->add_option("DESIGNATION", limits.designation, "e.g. \"1/2-13 UNC-2A\", \"M10x1.5-6H/6g\"")
         ->required();
-    limitsCommand->add_option("--plating", plating,
-                              "plating thickness MIN:MAX, or T for both, in the designation's unit or with "
-                              "in, mm, um or \xC2\xB5m after each number");
-    limitsCommand
-        ->add_option("--after-plate", afterPlate,
-                     "class: the class limits apply after plating (default); allowance: plating may use "
-                     "the allowance, GO at basic size")
-        ->check(CLI::IsMember({"class", "allowance"}));
-    limitsCommand->add_option("--format", format, "text (default), csv or json")
-        ->check(CLI::IsMember({"text", "csv", "json"}));
+    addThreadOptions(*limitsCommand, limitsOptions);
+
+    ThreadOptions inspectOptions;
+    InspectRequest inspect;
+    std::string wire;
+    CLI::App* inspectCommand = app.add_subcommand(
+        "inspect", "What to make and check the thread with, after plating and before: wire readings, GO and NOT GO "
+                   "gauges, taps.");
+    inspectCommand->add_option("DESIGNATION", inspect.designation, "e.g. \"1/4-20 UNC-2A/2B\", \"M10x1.5-6H/6g\"")
+        ->required();
+    addThreadOptions(*inspectCommand, inspectOptions);
+    inspectCommand->add_option("--wire", wire,
+                               "the wire diameter for readings over three wires, in the designation's unit or with "
+                               "its unit; the best wire by default");
 
     std::string input = "-";
     std::string output = "-";
@@ -71,6 +115,8 @@ int main(int argc, char** argv)
                        : std::string("the delimiter is one character, not a quote or a line break");
         });
     batchCommand->add_flag("--decimal-comma", batch.decimalComma, "numbers are read and written with a decimal comma");
+    batchCommand->add_flag("--inspect", batch.inspect,
+                           "a row per check (wires, gauges, taps) of every side and stage, after the list's columns");
 
     try {
         app.parse(argc, argv);
@@ -79,20 +125,24 @@ int main(int argc, char** argv)
     }
 
     if (limitsCommand->parsed()) {
-        if (!plating.empty()) {
+        if (!readThreadOptions(limitsOptions, limits.rule, limits.plating, limits.format)) {
+            return kUsage;
+        }
+        return orvanta::cli::runLimits(limits, stdout);
+    }
+    if (inspectCommand->parsed()) {
+        if (!readThreadOptions(inspectOptions, inspect.choices.rule, inspect.choices.plating, inspect.format)) {
+            return kUsage;
+        }
+        if (!wire.empty()) {
             std::string error;
-            limits.plating = orvanta::cli::parsePlating(plating, error);
-            if (!limits.plating) {
-                std::fprintf(stderr, "orvanta-cli: %s; --plating takes MIN:MAX or T, numbers with a point\n",
-                             error.c_str());
+            inspect.choices.wire = orvanta::cli::parseThickness(wire, ".", "--wire", error);
+            if (!inspect.choices.wire) {
+                std::fprintf(stderr, "orvanta-cli: %s\n", error.c_str());
                 return kUsage;
             }
         }
-        limits.rule = afterPlate == "allowance" ? orvanta::threads::AfterPlate::UseAllowance
-                                                : orvanta::threads::AfterPlate::ClassLimits;
-        limits.format =
-            format == "csv" ? OutputFormat::Csv : (format == "json" ? OutputFormat::Json : OutputFormat::Text);
-        return orvanta::cli::runLimits(limits, stdout);
+        return orvanta::cli::runInspect(inspect, stdout);
     }
 
     batch.delimiter = delimiter.front();

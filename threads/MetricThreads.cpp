@@ -201,6 +201,12 @@ ThreadLookup lookUpMetric(const MetricDesignation& thread)
     if (internal && external) {
         limits.designation += "/" + external->text;
     }
+    limits.nominalDiameter = static_cast<double>(thread.diameterMicro) / 1000;
+    limits.pitch = static_cast<double>(pitch) / 1000;
+    std::string unused;
+    if (const auto nut = sideMicrons(basic, *gradeSix, MetricClass{5, 'H', "5H"}, pitch, unused)) {
+        limits.nutGradeFiveTolerance = nut->tolerance / 1000.0;
+    }
     lookup.limits = std::move(limits);
     return lookup;
 }

@@ -33,6 +33,13 @@ struct ThreadLimits {
     std::optional<SideLimits> internal;
     // What was assumed or worth knowing: an inferred series, default classes, a UNS thread.
     std::vector<std::string> notes;
+    // The thread itself, in its unit, for what gauges, wires and taps need.
+    double nominalDiameter = 0;
+    double pitch = 0;
+    int threadsPerInchTenths = 0; // inch threads
+    // Metric threads: the nut's pitch diameter tolerance of grade 5 (TD2),
+    // which metric tap classes are reckoned from; absent when not tabulated.
+    std::optional<double> nutGradeFiveTolerance;
 };
 
 // The note a left-hand thread carries.

@@ -87,6 +87,12 @@ std::string sizeName(long micro, bool numberSize, int number)
     return decimalName(micro);
 }
 
+bool listedSize(long diameterMicro)
+{
+    return std::any_of(unifiedSizes().begin(), unifiedSizes().end(),
+                       [&](const UnifiedSize& size) { return size.diameterMicro == diameterMicro; });
+}
+
 const UnifiedSeriesEntry* findEntry(long diameterMicro, int tpi)
 {
     for (const UnifiedSeriesEntry& entry : unifiedSeriesEntries()) {
@@ -245,10 +251,12 @@ long long classTwoATolerance(long diameterMicro, int tpi, const ResolvedSeries& 
     // The tables of the threads toleranced over nine pitches take the
     // diameter term, from 1/2 in. up, at the nearest half inch (a quarter
     // going up): 9/16-24 UNEF as 1/2 (gauge chart), 15/16 as 1 (efunda),
-    // 2-3/8 to 2-1/2 as 2-1/2 and 5-3/4 as 6 (the handbook's Table 3); the
-    // true diameter misses each of these rows by 0.0001 in.
+    // 2-3/8 to 2-1/2 as 2-1/2 and 5-3/4 as 6, UNS rows too (the handbook's
+    // Table 3); the true diameter misses each of these rows by 0.0001 in.
+    // A UNS thread at a size the tables do not list keeps its diameter:
+    // .8438-24 UNS-3A is .8167/.8136 on a gauge maker's set plugs.
     double diameterTerm = diameter;
-    if (!series.engagementIsDiameter && diameterMicro >= 500'000) {
+    if (!series.engagementIsDiameter && diameterMicro >= 500'000 && (series.standard || listedSize(diameterMicro))) {
         diameterTerm = std::floor(diameter * 2.0 + 0.5) / 2.0;
     }
     return roundToUnits(0.0015 * std::cbrt(diameterTerm), 6) + roundToUnits(0.0015 * std::sqrt(engagement), 6) +
@@ -368,6 +376,9 @@ ThreadLookup lookUpUnified(const UnifiedDesignation& thread)
         limits.designation += "/" + classText(*internal);
     }
     limits.designation += handText;
+    limits.nominalDiameter = static_cast<double>(size.diameterMicro) / kMicro;
+    limits.pitch = static_cast<double>(pitchE8(thread.tpiTenths)) / 1e8;
+    limits.threadsPerInchTenths = thread.tpiTenths;
     lookup.limits = std::move(limits);
     return lookup;
 }

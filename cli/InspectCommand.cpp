@@ -1,0 +1,107 @@
+#include "InspectCommand.h"
+
+#include "TableOutput.h"
+
+#include <algorithm>
+
+namespace orvanta::cli {
+
+namespace {
+
+using C = InspectColumn;
+
+std::string padded(std::string text, std::size_t width)
+{
+    text.resize(std::max(width, text.size()), ' ');
+    return text;
+}
+
+// One block per side and stage: its checks in columns, then its notes once.
+void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup& lookup,
+               const std::optional<PlatingSpec>& plating, std::FILE* out)
+{
+    if (!lookup.limits) {
+        std::fprintf(out, "error: %s\n", rows.front()[C::Error].c_str());
+        return;
+    }
+    const UnitSystem unit = lookup.limits->unit;
+    std::fprintf(out, "%s (%s)\n", lookup.limits->designation.c_str(), unit == UnitSystem::Inch ? "inch" : "mm");
+    if (plating) {
+        std::fprintf(out, "plating %s to %s %s\n",
+                     formatPitchValue(asDisplayed(inThreadUnit(plating->min, unit))).c_str(),
+                     formatPitchValue(asDisplayed(inThreadUnit(plating->max, unit))).c_str(),
+                     unit == UnitSystem::Inch ? "in" : "mm");
+    }
+    const C shown[] = {C::Name, C::Min, C::Max, C::WearLimit, C::Standard};
+    const char* titles[] = {"check", "min", "max", "wear limit", "standard"};
+    std::size_t widths[std::size(shown)];
+    for (std::size_t i = 0; i < std::size(shown); ++i) {
+        widths[i] = std::string_view(titles[i]).size();
+        for (const InspectRow& row : rows) {
+            widths[i] = std::max(widths[i], row[shown[i]].size());
+        }
+    }
+    std::size_t start = 0;
+    while (start < rows.size()) {
+        std::size_t end = start;
+        while (end < rows.size() && rows[end][C::Designation] == rows[start][C::Designation] &&
+               rows[end][C::Stage] == rows[start][C::Stage]) {
+            ++end;
+        }
+        const InspectRow& first = rows[start];
+        std::fprintf(out, "\n%s %s, %s\n", first[C::Side].c_str(), first[C::Designation].c_str(),
+                     first[C::Stage] == "pre_plate" ? "pre-plate band" : "after plating");
+        std::string line = "  ";
+        for (std::size_t i = 0; i < std::size(shown); ++i) {
+            line += padded(titles[i], widths[i] + 2);
+        }
+        std::fprintf(out, "%s\n", line.substr(0, line.find_last_not_of(' ') + 1).c_str());
+        std::vector<std::string> notes;
+        for (std::size_t r = start; r < end; ++r) {
+            const InspectRow& row = rows[r];
+            line = "  ";
+            for (std::size_t i = 0; i < std::size(shown); ++i) {
+                line += padded(row[shown[i]], widths[i] + 2);
+            }
+            std::fprintf(out, "%s\n", line.substr(0, line.find_last_not_of(' ') + 1).c_str());
+            for (const std::string& text : {row[C::Error], row[C::Note]}) {
+                // Gauges share their notes; a tap's and an error are its own.
+                const bool own = row[C::Item] == "tap" || &text == &row[C::Error];
+                const std::string note =
+                    text.empty() || !own || row[C::Name].empty() ? text : row[C::Name] + ": " + text;
+                if (!note.empty() && std::find(notes.begin(), notes.end(), note) == notes.end()) {
+                    notes.push_back(note);
+                }
+            }
+        }
+        for (const std::string& note : notes) {
+            std::fprintf(out, "  - %s\n", note.c_str());
+        }
+        start = end;
+    }
+    for (const std::string& note : lookup.limits->notes) {
+        std::fprintf(out, "note: %s\n", note.c_str());
+    }
+}
+
+} // namespace
+
+int runInspect(const InspectRequest& request, std::FILE* out)
+{
+    const threads::ThreadLookup lookup = threads::lookUpThread(request.designation);
+    const std::vector<InspectRow> rows = inspectRows(lookup, request.designation, request.choices, Formatting{});
+    switch (request.format) {
+    case OutputFormat::Csv:
+        writeCsvTable(inspectColumnNames(), rows, out);
+        break;
+    case OutputFormat::Json:
+        writeJsonTable(inspectColumnNames(), rows, out);
+        break;
+    case OutputFormat::Text:
+        writeText(rows, lookup, request.choices.plating, out);
+        break;
+    }
+    return std::any_of(rows.begin(), rows.end(), [](const InspectRow& row) { return row.failed(); }) ? 1 : 0;
+}
+
+} // namespace orvanta::cli

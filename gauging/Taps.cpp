@@ -1,0 +1,140 @@
+// Taps whose whole pitch diameter range lies in an internal thread's band.
+//
+// Inch ground-thread taps (ASME B94.9, reprinted in Machinery's Handbook
+// 31st ed. Tables 20 and 21): limit Hn runs from basic + (n - 1) x 0.0005
+// to basic + n x 0.0005 in.; H1 to H10 are tabulated for taps to 1 in.
+// (MD Technology, "Tap Factors"; Widia, "Ground Thread Tap Limits"). Above
+// 1 in. the tap's tolerance is not settled by the sources read (Widia's
+// chart has a scale of its own for 1 to 1-1/2 in. whose step could not be
+// read), so no tap is given there.
+//
+// Metric taps (ISO 2857 / EN 22857, DIN 802): with t the nut's TD2 of
+// grade 5, ISO 1 runs from +0.1t to +0.3t above basic, ISO 2 from +0.3t to
+// +0.5t (a tap maker's table of ISO 2857 classes), ISO 3 from +0.5t to
+// +0.7t (the marks of Yamawa's class diagram only); to the micrometre,
+// half up, as ISCAR and Yamawa print them. 7G is left out: no source read
+// defines it in words.
+//
+// The pick: tap makers place the tap's maximum about 40 % of the way up
+// the band, a rule of thumb their class charts follow loosely (Widia's
+// recommendations for 2B sit between 38 % and 51 %).
+#include "Inspection.h"
+#include "Units.h"
+
+#include <cmath>
+
+namespace orvanta::gauging {
+
+namespace {
+
+constexpr double kPickFraction = 0.4;
+constexpr double kSlack = 1e-9;
+
+struct TapClass {
+    std::string name;
+    double min;
+    double max;
+};
+
+std::vector<TapClass> unifiedTapClasses(double basic)
+{
+    constexpr double kStep = 0.0005;
+    constexpr int kHighest = 10;
+    std::vector<TapClass> classes;
+    for (int n = 1; n <= kHighest; ++n) {
+        classes.push_back({"H" + std::to_string(n), basic + (n - 1) * kStep, basic + n * kStep});
+    }
+    return classes;
+}
+
+std::vector<TapClass> metricTapClasses(double basic, double nutGradeFive)
+{
+    const long t = std::lround(nutGradeFive * 1000); // µm
+    const auto above = [&](int tenthsOfT) { return basic + static_cast<double>((tenthsOfT * t + 5) / 10) / 1000; };
+    return {{"ISO 1", above(1), above(3)}, {"ISO 2", above(3), above(5)}, {"ISO 3", above(5), above(7)}};
+}
+
+Check refusal(const std::string& why, const char* standard)
+{
+    Check check;
+    check.item = Item::Tap;
+    check.name = "tap";
+    check.standard = standard;
+    check.error = why;
+    return check;
+}
+
+// Why no class lies wholly in the band.
+std::string noneFits(const std::vector<TapClass>& classes, const Band& band, double basic, UnitSystem unit)
+{
+    const double tolerance = classes.front().max - classes.front().min;
+    const double width = band.max - band.min;
+    if (width + kSlack < tolerance) {
+        return "the band (" + lengthText(width, unit) + ") is narrower than a tap's pitch diameter tolerance (" +
+               lengthText(tolerance, unit) + ")";
+    }
+    if (band.max + kSlack < classes.front().max) {
+        return "the band starts below basic (" + lengthText(basic, unit) +
+               ") and leaves less than a tap's tolerance "
+               "above it";
+    }
+    if (band.min > classes.back().min + kSlack) {
+        return "the band lies above " + classes.back().name + ", the largest tap class tabulated";
+    }
+    return "no tap class lies wholly inside the band: the classes step by " + lengthText(tolerance, unit);
+}
+
+} // namespace
+
+std::vector<Check> taps(const threads::ThreadLimits& thread, const threads::SideLimits& side, const Band& band)
+{
+    if (side.side != ThreadSide::Internal) {
+        return {};
+    }
+    const bool inch = thread.unit == UnitSystem::Inch;
+    const char* standard = inch ? "ASME B94.9" : "ISO 2857";
+    std::vector<TapClass> classes;
+    if (inch) {
+        if (thread.nominalDiameter > 1.0 + kSlack) {
+            return {refusal("ground-thread tap limits above 1 in.: the sources read do not settle the tap's pitch "
+                            "diameter tolerance there",
+                            standard)};
+        }
+        classes = unifiedTapClasses(side.basic);
+    } else {
+        if (!thread.nutGradeFiveTolerance) {
+            return {refusal("the nut's grade 5 tolerance, which the tap classes are reckoned from, is not in "
+                            "Orvanta's verified ISO 965-1 tables",
+                            standard)};
+        }
+        classes = metricTapClasses(side.basic, *thread.nutGradeFiveTolerance);
+    }
+    std::vector<Check> fitting;
+    for (const TapClass& c : classes) {
+        if (c.min + kSlack >= band.min && c.max <= band.max + kSlack) {
+            Check check;
+            check.item = Item::Tap;
+            check.name = c.name;
+            check.min = c.min;
+            check.max = c.max;
+            check.standard = standard;
+            fitting.push_back(std::move(check));
+        }
+    }
+    if (fitting.empty()) {
+        return {refusal(noneFits(classes, band, side.basic, thread.unit), standard)};
+    }
+    const double target = band.min + kPickFraction * (band.max - band.min);
+    Check* pick = &fitting.front();
+    for (Check& check : fitting) {
+        if (std::abs(check.max - target) + kSlack < std::abs(pick->max - target)) {
+            pick = &check;
+        }
+    }
+    pick->picked = true;
+    pick->note = "the pick: its maximum about 40 % of the way up the band, as tap makers place it (a rule of "
+                 "thumb their charts follow loosely)";
+    return fitting;
+}
+
+} // namespace orvanta::gauging

@@ -39,7 +39,7 @@ void addChecks(std::vector<InspectRow>& rows, const InspectRow& base, const std:
         row[C::Item] = gauging::itemName(check.item);
         row[C::Name] = check.name;
         row[C::Standard] = check.standard;
-        row[C::Note] = check.picked ? "picked; " + check.note : check.note;
+        row[C::Note] = check.note;
         if (!check.error.empty()) {
             row[C::Error] = check.error;
         } else {

@@ -1,9 +1,11 @@
 // libFuzzer target: any text as a thread designation (its first line) and
 // as a parts list. A designation read back from its own normal form gives
-// the same limits; a batch never crashes, writes valid CSV with the
-// header's width on every row, writes nothing when it refuses the input, and
-// never loses a row of a file that reads as CSV.
+// the same limits, and every check given for it has its minimum not above
+// its maximum; a batch, of limits or of checks, never crashes, writes valid
+// CSV with the header's width on every row, writes nothing when it refuses
+// the input, and never loses a row of a file that reads as CSV.
 #include "BatchCommand.h"
+#include "Inspection.h"
 #include "ThreadLimits.h"
 
 #include <csv.h>
@@ -38,6 +40,15 @@ void checkDesignation(std::string_view text)
     for (const auto* side : {&lookup.limits->external, &lookup.limits->internal}) {
         if (*side && !((*side)->min < (*side)->max)) {
             broken("a side whose minimum is not below its maximum");
+        }
+        if (!*side) {
+            continue;
+        }
+        for (const orvanta::gauging::Check& check :
+             orvanta::gauging::inspect(*lookup.limits, **side, {(*side)->min, (*side)->max}, {})) {
+            if (check.error.empty() && !(check.min <= check.max)) {
+                broken("a check whose minimum is above its maximum");
+            }
         }
     }
 }
@@ -90,21 +101,16 @@ public:
     std::size_t size = 0;
 };
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+void checkBatch(const std::string& text, bool inspect)
 {
-    const std::string text(reinterpret_cast<const char*>(data), size);
-    checkDesignation(std::string_view(text).substr(0, text.find('\n')));
-
     std::string input = text.empty() ? std::string(" ") : text; // fmemopen wants a buffer
     std::FILE* in = fmemopen(input.data(), text.size() == 0 ? 0 : input.size(), "rb");
     std::FILE* err = std::fopen("/dev/null", "w");
     if (in == nullptr || err == nullptr) {
-        return 0;
+        return;
     }
     MemoryOutput out;
-    const int status = orvanta::cli::runBatch(in, out, err, {});
+    const int status = orvanta::cli::runBatch(in, out, err, {.inspect = inspect});
     std::fclose(in);
     std::fclose(err);
     if (status < 0 || status > 2) {
@@ -118,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!written.empty()) {
             broken("a refused input wrote output");
         }
-        return 0;
+        return;
     }
     RowCount outputRows;
     if (!countRows(written, outputRows)) {
@@ -136,6 +142,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (countRows(body, inputRows) && inputRows.nonBlankRows > 0 && outputRows.widths.size() < inputRows.nonBlankRows) {
         broken("a row was lost");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    checkDesignation(std::string_view(text).substr(0, text.find('\n')));
+
+    for (const bool inspect : {false, true}) {
+        checkBatch(text, inspect);
     }
     return 0;
 }

@@ -132,8 +132,8 @@ std::vector<Check> taps(const threads::ThreadLimits& thread, const threads::Side
         }
     }
     pick->picked = true;
-    pick->note = "the pick: its maximum about 40 % of the way up the band, as tap makers place it (a rule of "
-                 "thumb their charts follow loosely)";
+    pick->note = "picked: its maximum lies about 40 % of the way up the band, where tap makers place it (a rule "
+                 "of thumb their charts follow loosely)";
     return fitting;
 }
 

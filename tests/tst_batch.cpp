@@ -170,6 +170,25 @@ private slots:
         QCOMPARE(run.status, 0);
     }
 
+    // --inspect: the list's own columns first, then a row per check; a row
+    // that cannot be inspected says why in one row.
+    void inspect_writes_a_row_per_check()
+    {
+        const BatchRun run = runBatch("part,designation,plating_min,plating_max\n"
+                                      "A-1,1/4-20 UNC-2A/2B,0.0002,0.0003\nA-2,M7x2,,\nA-3,,,\n",
+                                      {.inspect = true});
+        const QList<QByteArray> lines = run.output.split('\n');
+        QCOMPARE(lines[0], QByteArray("part,designation,plating_min,plating_max,side,unit,stage,item,name,min,max,"
+                                      "wear_limit,standard,note,error"));
+        QCOMPARE(run.status, 1);
+        QVERIFY(lines[1].startsWith("A-1,1/4-20 UNC-2A,0.0002,0.0003,external,in,after_plate,wires,")); // each side named
+        // 1/4-20: wires and two gauges a stage outside; two gauges and the
+        // fitting H-limits inside (nine after plating, seven before).
+        QCOMPARE(run.output.count("\nA-1,"), 3 + 3 + 2 + 9 + 2 + 7);
+        QVERIFY(run.output.contains("\nA-2,M7x2,,,,,,,,,,,,,M7 has no pitch 2\n"));
+        QVERIFY(run.output.contains("\nA-3,,,,,,,,,,,,,,a row without a designation cannot be inspected\n"));
+    }
+
     void refuses_what_is_not_a_parts_list_data()
     {
         QTest::addColumn<QByteArray>("input");

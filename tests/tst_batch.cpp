@@ -181,7 +181,8 @@ private slots:
         QCOMPARE(lines[0], QByteArray("part,designation,plating_min,plating_max,side,unit,stage,item,name,min,max,"
                                       "wear_limit,standard,note,error"));
         QCOMPARE(run.status, 1);
-        QVERIFY(lines[1].startsWith("A-1,1/4-20 UNC-2A,0.0002,0.0003,external,in,after_plate,wires,")); // each side named
+        QVERIFY(
+            lines[1].startsWith("A-1,1/4-20 UNC-2A,0.0002,0.0003,external,in,after_plate,wires,")); // each side named
         // 1/4-20: wires and two gauges a stage outside; two gauges and the
         // fitting H-limits inside (nine after plating, seven before).
         QCOMPARE(run.output.count("\nA-1,"), 3 + 3 + 2 + 9 + 2 + 7);

@@ -76,6 +76,7 @@ FrmPitch::FrmPitch()
                                 QStringLiteral("Click here to download a PDF Pitch Diamter Chart for 60° threads. "),
                                 {240, 600, 1815, 1095}, 39))
     , cmdthread(commandButton("cmdthread", QStringLiteral("&Thread..."), {3360, 120, 1215, 375}, 30))
+    , cmdsheet(commandButton("cmdsheet", QStringLiteral("&Sheet..."), {4680, 120, 1215, 375}, 31))
     , lblthread(forms::makeLabel(*this, QStringLiteral("lblthread"), QString(), pixels({1800, 2160, 8280, 375}),
                                  {std::nullopt, std::nullopt, false, Qt::AlignLeft, kLargeBold}))
     , Image1(new forms::PictureBox(*this, QStringLiteral("Image1")))
@@ -89,6 +90,7 @@ FrmPitch::FrmPitch()
     setCancelButton(cmdcancel);
     cmddownload->setFont(forms::formFont(kHeadingFont));
     cmddownload->setWordWrap(true);
+    cmdsheet->setEnabled(false); // until a side shows its suggestions
 
     Image1->setGeometry(pixels({7920, 120, 2250, 1020}));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -136,6 +138,8 @@ void FrmPitch::describeControls()
         {cmddownload, "Pitch diameter chart", QStringLiteral("Opens the pitch diameter chart page in the browser.")},
         {cmdthread, "Standard thread",
          QStringLiteral("Fills in the after-plate limits of a standard thread designation (Alt+T).")},
+        {cmdsheet, "Thread record",
+         QStringLiteral("Shows the whole job as one sheet, to save as a PDF or print (Alt+S).")},
         {lblthread, "Standard thread filled in", QStringLiteral("The thread whose limits were filled in.")},
         {Image1, "Orvanta logo", QStringLiteral("Opens how to contact Orvanta.")},
     };

@@ -48,6 +48,7 @@ public:
     forms::CommandButton* const cmdprint;
     forms::CommandButton* const cmddownload;
     forms::CommandButton* const cmdthread;
+    forms::CommandButton* const cmdsheet;
 
     // Names the standard thread whose limits were filled in, so a printout records it.
     QLabel* const lblthread;

@@ -37,6 +37,7 @@ void Clearing::clearform()
         label->clear();
     }
     form.lblthread->clear();
+    m_context.suggestionsChanged();
     m_context.setInstruction(FrmPitch::kStartupInstruction);
 }
 

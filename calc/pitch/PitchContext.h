@@ -6,6 +6,7 @@
 #include "FrmPitch.h"
 #include "PlatingArithmetic.h"
 
+#include <functional>
 #include <optional>
 
 namespace orvanta {
@@ -62,6 +63,9 @@ public:
     void showMessage(const char* text);
     void setInstruction(const char* caption);
     [[nodiscard]] bool instructionIs(const char* caption) const;
+
+    // Called whenever the suggestions shown change (shown, or cleared).
+    std::function<void()> suggestionsChanged = [] {};
 
     // A side's after-plate fields locked once its suggestion is shown.
     void freezeext();

@@ -22,6 +22,7 @@ PitchHandlers::PitchHandlers(FrmPitch& form)
     , m_calculate(m_context)
     , m_clearing(m_context)
     , m_threadFill(m_context, m_clearing)
+    , m_sheet(m_context, m_threadFill)
 {
     attach(form.txtexternalmax, m_external, &ExternalEntry::txtexternalmax_GotFocus,
            &ExternalEntry::txtexternalmax_Validate);
@@ -43,6 +44,7 @@ PitchHandlers::PitchHandlers(FrmPitch& form)
     QObject::connect(form.cmdok, &QPushButton::clicked, &form, [this] { m_calculate.cmdok_Click(); });
     QObject::connect(form.cmdcancel, &QPushButton::clicked, &form, [this] { m_clearing.cmdcancel_Click(); });
     QObject::connect(form.cmdthread, &QPushButton::clicked, &form, [this] { m_threadFill.cmdthread_Click(); });
+    QObject::connect(form.cmdsheet, &QPushButton::clicked, &form, [this] { m_sheet.cmdsheet_Click(); });
 }
 
 } // namespace orvanta

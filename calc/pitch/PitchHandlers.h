@@ -7,6 +7,7 @@
 #include "ExternalEntry.h"
 #include "InternalEntry.h"
 #include "PitchContext.h"
+#include "SheetCommand.h"
 #include "ThreadFill.h"
 
 namespace orvanta {
@@ -24,6 +25,7 @@ private:
     CalculateCommand m_calculate;
     Clearing m_clearing;
     ThreadFill m_threadFill;
+    SheetCommand m_sheet;
 };
 
 } // namespace orvanta

@@ -59,6 +59,7 @@ SideOutcome showSuggestion(PitchContext& context, ThreadSide side, ThicknessOrde
             label->setText(context.formatted(*value));
         }
     }
+    context.suggestionsChanged();
     if (limits.overflowed) {
         context.showMessage(captions::kValueTooLarge);
         return SideOutcome::Stopped;

@@ -56,10 +56,20 @@ void ThreadFill::fill(const ThreadChoice& choice)
         write(form.txtinternalmax, side->max);
     }
     m_description = ThreadPreview::describe(choice);
+    m_choice = choice;
     form.lblthread->setText(m_description);
 
     forms::TextBox* firstThickness = choice.limits.external ? form.txtextmaxthickness : form.txtintminthickness;
     firstThickness->moveFocusHere();
+}
+
+std::optional<ThreadChoice> ThreadFill::filled(bool& edited) const
+{
+    if (m_context.form.lblthread->text().isEmpty()) {
+        return std::nullopt;
+    }
+    edited = m_filled.empty();
+    return m_choice;
 }
 
 void ThreadFill::noteEdit()

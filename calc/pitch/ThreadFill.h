@@ -15,6 +15,9 @@ public:
     ThreadFill(PitchContext& context, Clearing& clearing);
 
     void cmdthread_Click();
+    // What was filled, while the calculator still shows it: nothing once
+    // cleared; `edited` once a filled limit was changed by hand.
+    [[nodiscard]] std::optional<ThreadChoice> filled(bool& edited) const;
     // Fill: what the dialog's Fill does to the calculator.
     void fill(const ThreadChoice& choice);
 
@@ -26,6 +29,7 @@ private:
     // The after-plate fields Fill wrote, and their texts.
     std::vector<std::pair<forms::TextBox*, QString>> m_filled;
     QString m_description;
+    std::optional<ThreadChoice> m_choice;
 };
 
 } // namespace orvanta

@@ -1,0 +1,197 @@
+#include "ThreadRecord.h"
+
+#include "NumberText.h"
+#include "PlatingArithmetic.h"
+
+#include <algorithm>
+
+namespace orvanta::record {
+
+namespace {
+
+const char* sideHeading(ThreadSide side)
+{
+    return side == ThreadSide::External ? "External thread (GO and NOT GO ring or set plug)"
+                                        : "Internal thread (GO and NOT GO work plug)";
+}
+
+std::optional<double> shownNumber(const std::string& text, const std::string& separator)
+{
+    return text.empty() ? std::nullopt : parseNumber(text, separator);
+}
+
+Section header(const RecordInput& input)
+{
+    Section section;
+    const std::string thread = input.thread ? input.thread->description : std::string("limits entered by hand");
+    section.rows = {{"Date", input.date},
+                    {"Program", input.program},
+                    {"Part number", input.partNumber.empty() ? std::string("(not given)") : input.partNumber},
+                    {"Thread", thread},
+                    {"Unit", input.unit == UnitSystem::Inch ? "inch" : "millimetre"}};
+    return section;
+}
+
+const threads::SideLimits* classLimits(const RecordInput& input, ThreadSide side)
+{
+    if (!input.thread || input.thread->edited) {
+        return nullptr;
+    }
+    const auto& limits = side == ThreadSide::External ? input.thread->limits.external : input.thread->limits.internal;
+    return limits ? &*limits : nullptr;
+}
+
+Section limitsSection(const RecordInput& input, const ShownSide& side)
+{
+    Section section;
+    section.heading = sideHeading(side.side);
+    const auto number = [&](double value) { return formatPitchValue(value, input.decimalSeparator); };
+    section.rows.push_back({"After-plate PD maximum", side.afterPlateMax});
+    section.rows.push_back({"After-plate PD minimum", side.afterPlateMin});
+    if (const threads::SideLimits* limits = classLimits(input, side.side)) {
+        section.rows.push_back({"Basic PD", number(limits->basic)});
+        section.rows.push_back({"Allowance", number(limits->allowance)});
+        section.rows.push_back({"Class tolerance", number(limits->classTolerance)});
+    }
+    section.rows.push_back({"Plating thickness minimum", side.minThickness});
+    section.rows.push_back({"Plating thickness maximum", side.maxThickness});
+    if (!side.message.empty()) {
+        section.rows.push_back({"Pre-plate PD", side.message});
+    } else {
+        section.rows.push_back({"Pre-plate PD maximum", side.preplateMax});
+        section.rows.push_back({"Pre-plate PD minimum", side.preplateMin});
+    }
+    return section;
+}
+
+void addChecks(Section& section, std::vector<std::string>& notes, const char* stage,
+               const std::vector<gauging::Check>& checks, const std::string& separator)
+{
+    for (const gauging::Check& check : checks) {
+        const std::string name = check.picked ? check.name + " (pick)" : check.name;
+        if (!check.error.empty()) {
+            section.rows.push_back({stage, name, "", "", "", check.standard});
+            notes.push_back(name + ": " + check.error);
+            continue;
+        }
+        section.rows.push_back(
+            {stage, name, formatPitchValue(check.min, separator), formatPitchValue(check.max, separator),
+             check.wearLimit ? formatPitchValue(*check.wearLimit, separator) : std::string(), check.standard});
+        if (!check.note.empty() && std::find(notes.begin(), notes.end(), check.note) == notes.end()) {
+            notes.push_back(check.note);
+        }
+    }
+}
+
+// Wires, gauges and taps for the pre-plate band (to order) and the
+// after-plate band (final inspection).
+std::vector<Section> gaugingSections(const RecordInput& input)
+{
+    std::vector<Section> sections;
+    for (const ShownSide& side : input.sides) {
+        const auto afterMax = shownNumber(side.afterPlateMax, input.decimalSeparator);
+        const auto afterMin = shownNumber(side.afterPlateMin, input.decimalSeparator);
+        const auto preMax = shownNumber(side.preplateMax, input.decimalSeparator);
+        const auto preMin = shownNumber(side.preplateMin, input.decimalSeparator);
+        if (!side.message.empty() || !afterMax || !afterMin || !preMax || !preMin) {
+            continue;
+        }
+        const auto& limits =
+            side.side == ThreadSide::External ? input.thread->limits.external : input.thread->limits.internal;
+        if (!limits) {
+            continue;
+        }
+        threads::SideLimits shown = *limits;
+        shown.max = *afterMax;
+        shown.min = *afterMin;
+        Section section;
+        section.table = true;
+        section.heading =
+            side.side == ThreadSide::External ? "External thread: make and check" : "Internal thread: make and check";
+        section.rows.push_back({"Stage", "Check", "Minimum", "Maximum", "Wear limit", "Standard"});
+        std::vector<std::string> notes;
+        const gauging::Options options{input.wire};
+        addChecks(section, notes, "pre-plate (to order)",
+                  gauging::inspect(input.thread->limits, shown, {*preMin, *preMax, true}, options),
+                  input.decimalSeparator);
+        std::vector<gauging::Check> finalChecks =
+            gauging::inspect(input.thread->limits, shown, {*afterMin, *afterMax, false}, options);
+        std::erase_if(finalChecks, [](const gauging::Check& c) { return c.item == gauging::Item::Tap; });
+        addChecks(section, notes, "after plating (final inspection)", finalChecks, input.decimalSeparator);
+        sections.push_back(std::move(section));
+        Section noteSection;
+        noteSection.heading = side.side == ThreadSide::External ? "External thread: notes on the checks"
+                                                                : "Internal thread: notes on the checks";
+        for (const std::string& note : notes) {
+            noteSection.rows.push_back({note});
+        }
+        sections.push_back(std::move(noteSection));
+    }
+    return sections;
+}
+
+Section standardsSection(const RecordInput& input)
+{
+    Section section;
+    section.heading = "Standards";
+    const bool inch = input.unit == UnitSystem::Inch;
+    section.rows.push_back({"Limits", inch ? "ASME B1.1 (Unified inch screw threads)"
+                                           : "ISO 965-1 / ASME B1.13M (ISO metric screw threads)"});
+    section.rows.push_back({"Plating", "each limit moves by four times a plating thickness (60 degree threads)"});
+    if (input.thread) {
+        section.rows.push_back({"Gauges", inch ? "ASME B1.2" : "ISO 1502"});
+        section.rows.push_back({"Taps", inch ? "ASME B94.9" : "ISO 2857"});
+        section.rows.push_back({"Wires", "three-wire formula of Machinery's Handbook"});
+    }
+    return section;
+}
+
+} // namespace
+
+ThreadRecord buildRecord(const RecordInput& input)
+{
+    ThreadRecord record;
+    record.title = "Thread Record: pre-plate pitch diameter limits";
+    record.sections.push_back(header(input));
+    for (const ShownSide& side : input.sides) {
+        record.sections.push_back(limitsSection(input, side));
+    }
+    if (input.thread) {
+        if (!input.wireError.empty()) {
+            record.sections.push_back({"Wire", {{input.wireError}}, false});
+        }
+        for (Section& section : gaugingSections(input)) {
+            record.sections.push_back(std::move(section));
+        }
+    } else {
+        record.sections.push_back({"Gauges, wires and taps",
+                                   {{"Not given: the limits were entered by hand. Fill them from a designation "
+                                     "(Thread...) for the wire readings, gauges and taps."}},
+                                   false});
+    }
+    if (!input.notes.empty()) {
+        record.sections.push_back({"Notes", {{input.notes}}, false});
+    }
+    record.sections.push_back(standardsSection(input));
+    return record;
+}
+
+std::string plainText(const ThreadRecord& record)
+{
+    std::string text = record.title + "\n";
+    for (const Section& section : record.sections) {
+        if (!section.heading.empty()) {
+            text += "\n" + section.heading + "\n";
+        }
+        for (const std::vector<std::string>& row : section.rows) {
+            std::string line;
+            for (const std::string& cell : row) {
+                line += (line.empty() ? "" : section.table ? "  " : ": ") + cell;
+            }
+            text += line + "\n";
+        }
+    }
+    return text;
+}
+
+} // namespace orvanta::record

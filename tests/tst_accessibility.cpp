@@ -3,6 +3,7 @@
 // guidance line announced when it changes.
 #include "FrmAgreement.h"
 #include "FrmContact.h"
+#include "FrmSheet.h"
 #include "FrmThread.h"
 
 #include "CalculatorDriver.h"
@@ -61,6 +62,7 @@ private slots:
         QTest::newRow("agreement") << "frmagreement";
         QTest::newRow("contact") << "frmcontact";
         QTest::newRow("standard thread") << "frmthread";
+        QTest::newRow("thread record") << "frmsheet";
     }
     void every_focusable_control_has_a_name()
     {
@@ -68,9 +70,11 @@ private slots:
         orvanta::FrmAgreement agreement;
         orvanta::FrmContact contact;
         orvanta::FrmThread thread(&calc->form(), {});
+        orvanta::FrmSheet sheet(&calc->form());
         QWidget* shown = window == "frmpitch"       ? static_cast<QWidget*>(&calc->form())
                          : window == "frmagreement" ? static_cast<QWidget*>(&agreement)
                          : window == "frmthread"    ? static_cast<QWidget*>(&thread)
+                         : window == "frmsheet"     ? static_cast<QWidget*>(&sheet)
                                                     : static_cast<QWidget*>(&contact);
         shown->show();
         QList<QPair<QString, QString>> focusable;

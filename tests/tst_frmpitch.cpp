@@ -158,7 +158,7 @@ private slots:
                 controls << child;
             }
         }
-        QCOMPARE(controls.size(), 21);
+        QCOMPARE(controls.size(), 22);
         for (int i = 0; i < controls.size(); ++i) {
             for (int j = i + 1; j < controls.size(); ++j) {
                 const QRect shared = controls[i]->geometry() & controls[j]->geometry();

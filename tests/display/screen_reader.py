@@ -85,12 +85,19 @@ def main():
             if descendant(app, pyatspi.ROLE_TEXT, name) is None:
                 fail("no entry field named '%s'" % name)
 
+        subprocess.run(["xdotool", "type", "--delay", "30", "0.4485"], check=True)
         key("Tab")
         wait_for("focus on the second field after Tab",
                  lambda: (lambda f: f is not None and f.name == FIELDS[1])(focused_field(app)))
         wait_for("the instruction line's new text", lambda: descendant(
             app, pyatspi.ROLE_LABEL,
             "Instructions: Enter Minimum After Plate Pitch Diameter and press <TAB>."))
+
+        for value in ("0.4435", "0.0005", "0.0002"):
+            subprocess.run(["xdotool", "type", "--delay", "30", value], check=True)
+            key("Tab")
+        wait_for("the external suggestion spoken", lambda: descendant(
+            app, pyatspi.ROLE_LABEL, "Suggested pre-plate maximum, GO ring or set plug: 0.4465"))
 
         key("alt+t")
         dialog = wait_for("the Standard Thread dialog",
@@ -104,7 +111,25 @@ def main():
         key("Escape")
         wait_for("the dialog gone after Esc",
                  lambda: descendant(app, pyatspi.ROLE_DIALOG, "Standard Thread") is None)
-        print("PASS: fields named, focus follows Tab, instructions and the thread dialog are spoken")
+        sheet_button = wait_for("the Sheet button", lambda: descendant(
+            app, pyatspi.ROLE_PUSH_BUTTON, "Thread record"))
+        sheet_button.queryAction().doAction(0)
+        sheet = wait_for("the Thread Record window",
+                         lambda: descendant(app, pyatspi.ROLE_DIALOG, "Thread Record"))
+        for name in ("Part or drawing number", "Notes", "Wire diameter", "Save PDF", "Print", "Close"):
+            if pyatspi.findDescendant(sheet, lambda a, n=name: a is not None and a.name == n) is None:
+                fail("no control named '%s' in the Thread Record window" % name)
+        record = wait_for("the record", lambda: pyatspi.findDescendant(
+            sheet, lambda a: a is not None and a.name == "Thread record" and a.getRole() != pyatspi.ROLE_DIALOG))
+        text = record.queryText().getText(0, -1)
+        for expected in ("Thread Record: pre-plate pitch diameter limits", "limits entered by hand",
+                         "0.4485", "0.4465", "0.4427"):
+            if expected not in text:
+                fail("the record read aloud lacks '%s': %s" % (expected, text[:300]))
+        descendant(sheet, pyatspi.ROLE_PUSH_BUTTON, "Close").queryAction().doAction(0)
+        wait_for("the Thread Record window gone",
+                 lambda: descendant(app, pyatspi.ROLE_DIALOG, "Thread Record") is None)
+        print("PASS: fields named, focus follows Tab, instructions, the thread dialog and the record are spoken")
     finally:
         orvanta.kill()
         orvanta.wait()

@@ -128,6 +128,7 @@ int runApplication(int argc, char* argv[], const std::function<void(Application&
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvanta"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvanta"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVANTA_VERSION)); // the thread record names it
     // The program ends through its own moves, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -8,8 +8,10 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -136,6 +138,33 @@ private slots:
         QVERIFY2(calc->messages().constFirst().startsWith(QStringLiteral("Cannot write ")),
                  qPrintable(calc->messages().constFirst()));
         QVERIFY(!QFile::exists(path));
+    }
+
+    // A failed save keeps the PDF that was there. An immutable folder is the
+    // one a test run as root cannot write to either.
+    void a_failed_save_keeps_the_existing_pdf()
+    {
+        QTemporaryDir locked;
+        const QString path = locked.filePath(QStringLiteral("kept.pdf"));
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("%PDF-1.4 kept") > 0);
+        existing.close();
+        if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), locked.path()}) != 0) {
+            QSKIP("chattr +i is not available here to make a folder unwritable");
+        }
+        const auto unlock = qScopeGuard([&] {
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), locked.path()});
+        });
+        fillAndCalculate(QStringLiteral("M10x1.5-6H/6g"));
+        calc->answerer().answerNext(QMessageBox::Yes); // replace it
+        useSheet(QStringLiteral("A-3"), path);
+        QVERIFY(calc->messages().constFirst().contains(QStringLiteral("already exists")));
+        QVERIFY2(calc->messages().constLast().startsWith(QStringLiteral("Cannot write ")),
+                 qPrintable(calc->messages().constLast()));
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("%PDF-1.4 kept"));
+        QCOMPARE(QDir(locked.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"kept.pdf"}));
     }
 };
 

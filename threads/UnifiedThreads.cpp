@@ -249,15 +249,16 @@ long long classTwoATolerance(long diameterMicro, int tpi, const ResolvedSeries& 
     const double diameter = static_cast<double>(diameterMicro) / kMicro;
     const double engagement = series.engagementIsDiameter ? diameter : 9.0 * pitch;
     // The tables of the threads toleranced over nine pitches take the
-    // diameter term, from 1/2 in. up, at the nearest half inch (a quarter
-    // going up): 9/16-24 UNEF as 1/2 (gauge chart), 15/16 as 1 (efunda),
-    // 2-3/8 to 2-1/2 as 2-1/2 and 5-3/4 as 6, UNS rows too (the handbook's
-    // Table 3); the true diameter misses each of these rows by 0.0001 in.
-    // A UNS thread at a size the tables do not list keeps its diameter:
-    // .8438-24 UNS-3A is .8167/.8136 on a gauge maker's set plugs.
+    // diameter term above 3/4 in. at the next half inch: 15/16 as 1
+    // (efunda), 2-3/8 to 2-1/2 as 2-1/2 and 5-3/4 as 6, their UNS rows too
+    // (the handbook's Table 3); the true diameter misses each of these rows
+    // by 0.0001 in. Below, the true diameter: efunda's allowance of 0.0011
+    // for 5/8-32 UN needs it. A UNS thread at a size the tables do not list
+    // keeps its diameter: .8438-24 UNS-3A is .8167/.8136 on a gauge maker's
+    // set plugs.
     double diameterTerm = diameter;
-    if (!series.engagementIsDiameter && diameterMicro >= 500'000 && (series.standard || listedSize(diameterMicro))) {
-        diameterTerm = std::floor(diameter * 2.0 + 0.5) / 2.0;
+    if (!series.engagementIsDiameter && diameterMicro > 750'000 && (series.standard || listedSize(diameterMicro))) {
+        diameterTerm = std::ceil(diameter * 2.0) / 2.0;
     }
     return roundToUnits(0.0015 * std::cbrt(diameterTerm), 6) + roundToUnits(0.0015 * std::sqrt(engagement), 6) +
            roundToUnits(0.015 * std::pow(pitch, 2.0 / 3.0), 6);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -31,16 +32,27 @@ class ThreadDialogTest : public QObject {
     Q_OBJECT
     std::unique_ptr<CalculatorDriver> calc;
 
-    // Opens the dialog with Alt+T and runs `visit` in it.
-    void useDialog(DialogVisit& visit)
+    // Opens the dialog with Alt+T and runs `act` in it once.
+    void inDialog(const std::function<void(orvanta::FrmThread&)>& act)
     {
         bool visited = false;
         calc->answerer().setDialogHandler([&](QWidget* modal) {
             auto* dialog = qobject_cast<orvanta::FrmThread*>(modal);
-            if (dialog == nullptr || visited) {
-                return;
+            if (dialog != nullptr && !visited) {
+                visited = true;
+                act(*dialog);
             }
-            visited = true;
+        });
+        QTest::keyClick(calc->form().windowHandle(), Qt::Key_T, Qt::AltModifier);
+        QTRY_VERIFY(visited);
+        calc->answerer().setDialogHandler({});
+    }
+
+    // Opens the dialog with Alt+T and runs `visit` in it.
+    void useDialog(DialogVisit& visit)
+    {
+        inDialog([&](orvanta::FrmThread& thread) {
+            orvanta::FrmThread* dialog = &thread;
             visit.focusInDesignation = dialog->focusWidget() == dialog->txtdesignation;
             QTest::keyClicks(dialog->txtdesignation, visit.designation);
             if (visit.allowance) {
@@ -57,9 +69,6 @@ class ThreadDialogTest : public QObject {
                 QTest::keyClick(dialog, Qt::Key_Escape);
             }
         });
-        QTest::keyClick(calc->form().windowHandle(), Qt::Key_T, Qt::AltModifier);
-        QTRY_VERIFY(visited);
-        calc->answerer().setDialogHandler({});
     }
 
     [[nodiscard]] QStringList pitchFields() const
@@ -164,13 +173,8 @@ private slots:
     // list open again fills at once.
     void the_completion_list_gives_way()
     {
-        bool visited = false;
-        calc->answerer().setDialogHandler([&](QWidget* modal) {
-            auto* dialog = qobject_cast<orvanta::FrmThread*>(modal);
-            if (dialog == nullptr || visited) {
-                return;
-            }
-            visited = true;
+        inDialog([](orvanta::FrmThread& thread) {
+            orvanta::FrmThread* dialog = &thread;
             QWidget* list = dialog->txtdesignation->completer()->popup();
             QTest::keyClicks(dialog->txtdesignation, QStringLiteral("M6"));
             QTRY_VERIFY(list->isVisible());
@@ -184,8 +188,6 @@ private slots:
                 dialog->reject();
             }
         });
-        QTest::keyClick(calc->form().windowHandle(), Qt::Key_T, Qt::AltModifier);
-        QTRY_VERIFY(visited);
         QCOMPARE(pitchFields(), QStringList({"5.3240", "5.2120", "5.3500", "5.5000"}));
     }
 

@@ -246,16 +246,9 @@ private:
             if (m_platingCache.size() >= kCacheLimit) {
                 m_platingCache.clear();
             }
-            found = m_platingCache.emplace(std::move(key), shownPlating(inUnit(plating, unit), m_format)).first;
+            found = m_platingCache.emplace(std::move(key), shownPlating(inThreadUnit(plating, unit), m_format)).first;
         }
         return found->second;
-    }
-
-    static std::optional<Plating> inUnit(const std::optional<PlatingSpec>& plating, UnitSystem unit)
-    {
-        return plating
-                   ? std::optional<Plating>(Plating{inThreadUnit(plating->min, unit), inThreadUnit(plating->max, unit)})
-                   : std::nullopt;
     }
 
     std::optional<Thickness> thickness(Fields fields, Column column, std::string& error) const
@@ -349,7 +342,7 @@ private:
         }
         const UnitSystem unit = unitText == "in" ? UnitSystem::Inch : UnitSystem::Metric;
         return rowForLimits(sideText == "external" ? ThreadSide::External : ThreadSide::Internal, unit, max, min,
-                            inUnit(plating, unit), m_format);
+                            inThreadUnit(plating, unit), m_format);
     }
 
     // A row that gives no result, only its message.

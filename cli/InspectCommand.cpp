@@ -24,14 +24,7 @@ void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup&
         std::fprintf(out, "error: %s\n", rows.front()[C::Error].c_str());
         return;
     }
-    const UnitSystem unit = lookup.limits->unit;
-    std::fprintf(out, "%s (%s)\n", lookup.limits->designation.c_str(), unit == UnitSystem::Inch ? "inch" : "mm");
-    if (plating) {
-        std::fprintf(out, "plating %s to %s %s\n",
-                     formatPitchValue(asDisplayed(inThreadUnit(plating->min, unit))).c_str(),
-                     formatPitchValue(asDisplayed(inThreadUnit(plating->max, unit))).c_str(),
-                     unit == UnitSystem::Inch ? "in" : "mm");
-    }
+    writeTextHeading(out, *lookup.limits, shownPlating(inThreadUnit(plating, lookup.limits->unit), Formatting{}));
     const C shown[] = {C::Name, C::Min, C::Max, C::WearLimit, C::Standard};
     const char* titles[] = {"check", "min", "max", "wear limit", "standard"};
     std::size_t widths[std::size(shown)];

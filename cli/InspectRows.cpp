@@ -81,11 +81,11 @@ std::vector<InspectRow> inspectRows(const threads::ThreadLookup& lookup, std::st
         const double min = asDisplayed(side.min);
         addChecks(rows, sideRow(thread, side, "after_plate"), gauging::inspect(thread, side, {min, max}, options),
                   format);
-        if (!choices.plating) {
+        const std::optional<Plating> plating = inThreadUnit(choices.plating, thread.unit);
+        if (!plating) {
             continue;
         }
-        const SideEntry entry{max, min, asDisplayed(inThreadUnit(choices.plating->max, thread.unit)),
-                              asDisplayed(inThreadUnit(choices.plating->min, thread.unit))};
+        const SideEntry entry{max, min, asDisplayed(plating->max), asDisplayed(plating->min)};
         const SideSuggestion suggestion = suggestShownSide(side.side, entry);
         const InspectRow base = sideRow(thread, side, "pre_plate");
         if (!suggestion.error.empty() || !suggestion.limits.preplateMax || !suggestion.limits.preplateMin) {

@@ -9,7 +9,8 @@ namespace orvanta::cli {
 
 namespace {
 
-void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& lookup, std::FILE* out)
+void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& lookup,
+               const std::optional<Plating>& plating, std::FILE* out)
 {
     if (!lookup.limits) {
         std::fprintf(out, "error: %s\n", lookup.error.c_str());
@@ -46,13 +47,7 @@ void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& 
         }
         std::fprintf(out, "%s\n", text.c_str());
     };
-    const char* unit = lookup.limits->unit == UnitSystem::Inch ? "in" : "mm";
-    std::fprintf(out, "%s (%s)\n", lookup.limits->designation.c_str(),
-                 lookup.limits->unit == UnitSystem::Inch ? "inch" : "mm");
-    if (!rows.empty() && !rows.front()[Column::PlatingMin].empty()) {
-        std::fprintf(out, "plating %s to %s %s\n", rows.front()[Column::PlatingMin].c_str(),
-                     rows.front()[Column::PlatingMax].c_str(), unit);
-    }
+    writeTextHeading(out, *lookup.limits, shownPlating(plating, Formatting{}));
     line([&](std::size_t i) { return std::string(columns[i].first); });
     for (const ResultRow& row : rows) {
         line([&](std::size_t i) { return row[columns[i].second]; });
@@ -72,11 +67,8 @@ void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& 
 int runLimits(const LimitsRequest& request, std::FILE* out)
 {
     const threads::ThreadLookup lookup = threads::lookUpThread(request.designation);
-    std::optional<Plating> plating;
-    if (request.plating && lookup.limits) {
-        const UnitSystem unit = lookup.limits->unit;
-        plating = Plating{inThreadUnit(request.plating->min, unit), inThreadUnit(request.plating->max, unit)};
-    }
+    const std::optional<Plating> plating =
+        lookup.limits ? inThreadUnit(request.plating, lookup.limits->unit) : std::nullopt;
     const std::vector<ResultRow> rows =
         rowsForDesignation(lookup, request.designation, request.rule, plating, Formatting{});
     switch (request.format) {
@@ -87,7 +79,7 @@ int runLimits(const LimitsRequest& request, std::FILE* out)
         writeJsonTable(columnNames(), rows, out);
         break;
     case OutputFormat::Text:
-        writeText(rows, lookup, out);
+        writeText(rows, lookup, plating, out);
         break;
     }
     return std::any_of(rows.begin(), rows.end(), [](const ResultRow& row) { return row.failed(); }) ? 1 : 0;

@@ -92,4 +92,12 @@ double inThreadUnit(const Thickness& thickness, UnitSystem unit)
     return thickness.value;
 }
 
+std::optional<Plating> inThreadUnit(const std::optional<PlatingSpec>& plating, UnitSystem unit)
+{
+    if (!plating) {
+        return std::nullopt;
+    }
+    return Plating{inThreadUnit(plating->min, unit), inThreadUnit(plating->max, unit)};
+}
+
 } // namespace orvanta::cli

@@ -17,6 +17,12 @@ struct Thickness {
     ThicknessUnit unit = ThicknessUnit::ThreadUnit;
 };
 
+// Thicknesses in the thread's unit.
+struct Plating {
+    double min = 0;
+    double max = 0;
+};
+
 struct PlatingSpec {
     Thickness min;
     Thickness max;
@@ -34,5 +40,6 @@ struct PlatingSpec {
 // The thickness in a thread's unit, converted exactly (25.4 mm per inch);
 // the four-decimal pattern is applied where it is shown, as to any entry.
 [[nodiscard]] double inThreadUnit(const Thickness& thickness, UnitSystem unit);
+[[nodiscard]] std::optional<Plating> inThreadUnit(const std::optional<PlatingSpec>& plating, UnitSystem unit);
 
 } // namespace orvanta::cli

@@ -83,6 +83,16 @@ ShownPlating shownPlating(const std::optional<Plating>& plating, const Formattin
     return shown;
 }
 
+void writeTextHeading(std::FILE* out, const threads::ThreadLimits& limits, const ShownPlating& plating)
+{
+    const bool inch = limits.unit == UnitSystem::Inch;
+    std::fprintf(out, "%s (%s)\n", limits.designation.c_str(), inch ? "inch" : "mm");
+    if (plating.plating) {
+        std::fprintf(out, "plating %s to %s %s\n", plating.minText.c_str(), plating.maxText.c_str(),
+                     inch ? "in" : "mm");
+    }
+}
+
 PreparedThread prepareThread(const threads::ThreadLookup& lookup, std::string_view written, threads::AfterPlate rule,
                              const Formatting& format)
 {

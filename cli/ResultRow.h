@@ -3,10 +3,12 @@
 // nothing was computed.
 #pragma once
 
+#include "PlatingText.h"
 #include "SideSuggestion.h"
 #include "ThreadLimits.h"
 
 #include <array>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,11 +43,6 @@ struct ResultRow {
     [[nodiscard]] bool failed() const { return !(*this)[Column::Error].empty(); }
 };
 
-struct Plating {
-    double min = 0;
-    double max = 0;
-};
-
 struct Formatting {
     std::string decimalSeparator = ".";
 };
@@ -76,6 +73,9 @@ struct ShownPlating {
     std::string maxText;
 };
 [[nodiscard]] ShownPlating shownPlating(const std::optional<Plating>& plating, const Formatting& format);
+
+// The head of a text answer: the designation and unit, then the plating as used.
+void writeTextHeading(std::FILE* out, const threads::ThreadLimits& limits, const ShownPlating& plating);
 
 // The rows of a prepared thread with this plating, in place of `rows`' own:
 // one a side, or one with the refusal.

@@ -3,7 +3,7 @@
 #include "Captions.h"
 #include "NumberText.h"
 #include "RecordDocument.h"
-#include "SideSuggestion.h"
+#include "SideCalculation.h"
 #include "forms/FocusController.h"
 #include "forms/MessageBox.h"
 
@@ -46,9 +46,7 @@ std::vector<record::ShownSide> SheetCommand::shownSides() const
         shown.minThickness = controls.minThickness->text().toStdString();
         shown.preplateMax = controls.preplateMaxLabel->text().toStdString();
         shown.preplateMin = controls.preplateMinLabel->text().toStdString();
-        const std::optional<double> max = m_context.numberInLabel(*controls.preplateMaxLabel);
-        const std::optional<double> min = m_context.numberInLabel(*controls.preplateMinLabel);
-        if (max && min && leavesNoBand(*max, *min)) {
+        if (noBandLeft(m_context, controls)) {
             shown.message = captions::kPlateTooGreat;
         }
         sides.push_back(std::move(shown));

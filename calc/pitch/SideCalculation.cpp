@@ -24,18 +24,12 @@ void refuseReversedThicknesses(PitchContext& context, ThreadSide side)
     context.controls(side).lastThickness->selectAll();
 }
 
-namespace {
-
-// True when both suggestions are shown and the minimum is not below the
-// maximum. Compared as shown: two values that display alike leave no band.
 bool noBandLeft(const PitchContext& context, const SideControls& fields)
 {
     const std::optional<double> maximum = context.numberInLabel(*fields.preplateMaxLabel);
     const std::optional<double> minimum = context.numberInLabel(*fields.preplateMinLabel);
     return maximum && minimum && leavesNoBand(*maximum, *minimum);
 }
-
-} // namespace
 
 SideOutcome showSuggestion(PitchContext& context, ThreadSide side, ThicknessOrder order, OnPlatingTooGreat focusPolicy)
 {

@@ -25,6 +25,10 @@ enum class SideOutcome {
     PlatingTooGreat, // shown and locked, but no band is left: re-entry signalled
 };
 
+// True when both suggestions are shown and the minimum is not below the
+// maximum. Compared as shown: two values that display alike leave no band.
+[[nodiscard]] bool noBandLeft(const PitchContext& context, const SideControls& fields);
+
 // Where the focus goes when the plating leaves no band.
 enum class OnPlatingTooGreat { KeepFocus, FocusFirstThickness };
 

@@ -134,6 +134,7 @@ Section standardsSection(const RecordInput& input)
 {
     Section section;
     section.heading = "Standards";
+    section.job = false;
     const bool inch = input.unit == UnitSystem::Inch;
     section.rows.push_back({"Limits", inch ? "ASME B1.1 (Unified inch screw threads)"
                                            : "ISO 965-1 / ASME B1.13M (ISO metric screw threads)"});
@@ -170,7 +171,7 @@ ThreadRecord buildRecord(const RecordInput& input)
                                    false});
     }
     if (!input.notes.empty()) {
-        record.sections.push_back({"Notes", {{input.notes}}, false});
+        record.sections.push_back({"Notes", {{input.notes}}, false, false});
     }
     record.sections.push_back(standardsSection(input));
     return record;

@@ -52,6 +52,9 @@ struct Section {
     std::string heading;
     std::vector<std::vector<std::string>> rows;
     bool table = false; // false: label and value pairs
+    // The thread, its limits and its checks: kept together on the first
+    // page; what follows (notes, standards) may go on to further pages.
+    bool job = true;
 };
 
 struct ThreadRecord {

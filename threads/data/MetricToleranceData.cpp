@@ -19,7 +19,10 @@
 //          https://www.scribd.com/document/177953705/Thread-Tables
 //   [TL]   6H limits, M42 to M64, https://github.com/adrianschlatter/threadlib
 //          (metric_thread.csv, "the numbers given in the norm")
-//   [W]    6g limits of M1.6 to M39, https://www.mastik.pt/wa_files/files/basic-html/page712.html
+//   [W]    6g limits of the coarse threads M1.6 to M39, Mastik catalogue p.711
+//          "Limits for metric (standard) coarse threads according to ISO 965",
+//          https://www.mastik.pt/wa_files/files/basic-html/page711.html (p.712
+//          after it holds the fine threads, which have no 2.5 to 4 mm pitch)
 //   [D]    ISO 4042 table of the fundamental deviations G, g, f, e for
 //          P 0.2 to 2, https://www.fasteners.eu/tech-info/ISO/4042/
 //   [Y]    G deviations of the coarse taps M1 to M9, Yamawa catalogue,

@@ -22,7 +22,7 @@
 //   [W]    6g limits of the coarse threads M1.6 to M39, Mastik catalogue p.711
 //          "Limits for metric (standard) coarse threads according to ISO 965",
 //          https://www.mastik.pt/wa_files/files/basic-html/page711.html (p.712
-//          after it holds the fine threads, which have no 2.5 to 4 mm pitch)
+//          after it holds the fine threads)
 //   [D]    ISO 4042 table of the fundamental deviations G, g, f, e for
 //          P 0.2 to 2, https://www.fasteners.eu/tech-info/ISO/4042/
 //   [Y]    G deviations of the coarse taps M1 to M9, Yamawa catalogue,

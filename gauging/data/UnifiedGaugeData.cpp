@@ -13,11 +13,20 @@
 //         9/16-24, 5/8-11 and 5/8-18
 //   [RP]  ring-plug-thread-gages.com, "STI Gage Tolerances": #10-32 plugs
 //         certified at .0003 (X)
+//   [RO]  Royal Oak Gage, "Class Y Tolerances" (American National and Unified
+//         form thread gages), http://royaloakgage.com/Reference/classY.htm:
+//         the same threads-per-inch rows and diameter columns as [T6], with
+//         no 27 row
 // The spot checks [VG][PG][RP] agree with [T6]. The standard's own page
-// could not be read. [T6] gives one column up to 1-1/2 in. where the
-// standard may print two (to 1/2, above 1/2 to 1-1/2) with the same values,
-// none above 8 in., and no value for 27 threads per inch to 1-1/2 in. nor
-// for 4 to 5 threads per inch there: those are refused, not guessed.
+// (B1.2-1983 p. 18, Table 6, per [VG]) could not be read. [T6] gives one
+// column up to 1-1/2 in. where the standard may print two (to 1/2, above 1/2
+// to 1-1/2) with the same values, none above 8 in., and for 4 to 5 threads
+// per inch up to 1-1/2 in. a blank, entered as 0. 27 threads per inch up to
+// 1-1/2 in. is missing from [T6] altogether, not entered as a blank: its
+// other two columns carry 27 with the values of 28 and 24 (.0004, .0005),
+// and 28 and 24 read .0003 up to 1-1/2 in. No source read prints that cell
+// (a gauge maker's chart with a 27 threads per inch row or gauge was not
+// found), so it stays refused, not guessed.
 #include "GaugeData.h"
 
 #include <array>

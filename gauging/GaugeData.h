@@ -32,4 +32,16 @@ struct IsoGaugeRow {
 // table (24 to 900 µm).
 [[nodiscard]] const IsoGaugeRow* isoGaugeRow(double toleranceMicro);
 
+// Ground-thread inch taps (ASME B94.9): limit Hn spans basic + (n - 1) x step
+// to basic + n x step, step in ten-thousandths of an inch, for n from 1 to
+// highestLimit.
+struct UnifiedTapLimits {
+    int stepTenThousandths;
+    int highestLimit;
+};
+
+// By threads per inch (in tenths) and nominal diameter (in millionths);
+// nothing where the sources read do not settle the limits.
+[[nodiscard]] std::optional<UnifiedTapLimits> unifiedTapLimits(int tpiTenths, long diameterMicro);
+
 } // namespace orvanta::gauging

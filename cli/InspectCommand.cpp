@@ -1,5 +1,6 @@
 #include "InspectCommand.h"
 
+#include "Inspection.h"
 #include "TableOutput.h"
 
 #include <algorithm>
@@ -43,7 +44,8 @@ void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup&
         }
         const InspectRow& first = rows[start];
         std::fprintf(out, "\n%s %s, %s\n", first[C::Side].c_str(), first[C::Designation].c_str(),
-                     first[C::Stage] == "pre_plate" ? "pre-plate band" : "after plating");
+                     first[C::Stage] == gauging::stageName(gauging::Stage::PrePlate) ? "pre-plate band"
+                                                                                     : "after plating");
         std::string line = "  ";
         for (std::size_t i = 0; i < std::size(shown); ++i) {
             line += padded(titles[i], widths[i] + 2);
@@ -57,11 +59,12 @@ void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup&
                 line += padded(row[shown[i]], widths[i] + 2);
             }
             std::fprintf(out, "%s\n", line.substr(0, line.find_last_not_of(' ') + 1).c_str());
-            for (const std::string& text : {row[C::Error], row[C::Note]}) {
-                // Gauges share their notes; a tap's and an error are its own.
-                const bool own = row[C::Item] == "tap" || &text == &row[C::Error];
+            // Gauges share their notes; a tap's note and any error belong to
+            // their own check, so they carry its name.
+            const bool tap = row[C::Item] == "tap";
+            for (const auto& [text, own] : {std::pair{&row[C::Error], true}, std::pair{&row[C::Note], tap}}) {
                 const std::string note =
-                    text.empty() || !own || row[C::Name].empty() ? text : row[C::Name] + ": " + text;
+                    text->empty() || !own || row[C::Name].empty() ? *text : row[C::Name] + ": " + *text;
                 if (!note.empty() && std::find(notes.begin(), notes.end(), note) == notes.end()) {
                     notes.push_back(note);
                 }

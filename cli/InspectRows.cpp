@@ -21,27 +21,28 @@ std::string number(double value, const Formatting& format)
     return formatPitchValue(value, format.decimalSeparator);
 }
 
-InspectRow sideRow(const threads::ThreadLimits& thread, const threads::SideLimits& side, const char* stage)
+InspectRow sideRow(const threads::ThreadLimits& thread, const threads::SideLimits& side, gauging::Stage stage)
 {
     InspectRow row;
     row[C::Designation] = side.designation;
     row[C::Side] = side.side == ThreadSide::External ? "external" : "internal";
     row[C::Unit] = thread.unit == UnitSystem::Inch ? "in" : "mm";
-    row[C::Stage] = stage;
+    row[C::Stage] = gauging::stageName(stage);
     return row;
 }
 
 void addChecks(std::vector<InspectRow>& rows, const InspectRow& base, const std::vector<gauging::Check>& checks,
                const Formatting& format)
 {
+    const std::string& separator = format.decimalSeparator;
     for (const gauging::Check& check : checks) {
         InspectRow row = base;
         row[C::Item] = gauging::itemName(check.item);
-        row[C::Name] = check.name;
+        row[C::Name] = check.name.written(separator);
         row[C::Standard] = check.standard;
-        row[C::Note] = check.note;
+        row[C::Note] = check.note.written(separator);
         if (!check.error.empty()) {
-            row[C::Error] = check.error;
+            row[C::Error] = check.error.written(separator);
         } else {
             row[C::Min] = number(check.min, format);
             row[C::Max] = number(check.max, format);
@@ -71,32 +72,36 @@ std::vector<InspectRow> inspectRows(const threads::ThreadLookup& lookup, std::st
     if (choices.wire) {
         options.wire = inThreadUnit(*choices.wire, thread.unit);
     }
+    const std::optional<Plating> plating = inThreadUnit(choices.plating, thread.unit);
     for (const std::optional<threads::SideLimits>& classLimits : {thread.external, thread.internal}) {
         if (!classLimits) {
             continue;
         }
         // The bands as the calculator shows and works them: four decimals.
         const threads::SideLimits side = threads::afterPlateLimits(*classLimits, choices.rule);
-        const double max = asDisplayed(side.max);
-        const double min = asDisplayed(side.min);
-        addChecks(rows, sideRow(thread, side, "after_plate"), gauging::inspect(thread, side, {min, max}, options),
-                  format);
-        const std::optional<Plating> plating = inThreadUnit(choices.plating, thread.unit);
-        if (!plating) {
-            continue;
+        gauging::SideBands bands;
+        bands.afterPlate = {asDisplayed(side.min), asDisplayed(side.max), gauging::Stage::AfterPlate};
+        std::string plateError;
+        if (plating) {
+            bands.plated = true;
+            const SideEntry entry{bands.afterPlate.max, bands.afterPlate.min, asDisplayed(plating->max),
+                                  asDisplayed(plating->min)};
+            const SideSuggestion suggestion = suggestShownSide(side.side, entry);
+            if (!suggestion.error.empty() || !suggestion.limits.preplateMax || !suggestion.limits.preplateMin) {
+                plateError = suggestion.error.empty() ? std::string(kPlateTooGreatMessage) : suggestion.error;
+            } else {
+                bands.prePlate = gauging::Band{asDisplayed(*suggestion.limits.preplateMin),
+                                               asDisplayed(*suggestion.limits.preplateMax), gauging::Stage::PrePlate};
+            }
         }
-        const SideEntry entry{max, min, asDisplayed(plating->max), asDisplayed(plating->min)};
-        const SideSuggestion suggestion = suggestShownSide(side.side, entry);
-        const InspectRow base = sideRow(thread, side, "pre_plate");
-        if (!suggestion.error.empty() || !suggestion.limits.preplateMax || !suggestion.limits.preplateMin) {
-            InspectRow row = base;
-            row[C::Error] = suggestion.error.empty() ? std::string(kPlateTooGreatMessage) : suggestion.error;
+        for (const gauging::StageChecks& stage : gauging::inspectSide(thread, side, bands, options)) {
+            addChecks(rows, sideRow(thread, side, stage.band.stage), stage.checks, format);
+        }
+        if (!plateError.empty()) {
+            InspectRow row = sideRow(thread, side, gauging::Stage::PrePlate);
+            row[C::Error] = plateError;
             rows.push_back(std::move(row));
-            continue;
         }
-        const gauging::Band band{asDisplayed(*suggestion.limits.preplateMin),
-                                 asDisplayed(*suggestion.limits.preplateMax), true};
-        addChecks(rows, base, gauging::inspect(thread, side, band, options), format);
     }
     return rows;
 }

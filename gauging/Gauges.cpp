@@ -17,7 +17,6 @@
 // pre-plate band, its own width.
 #include "GaugeData.h"
 #include "Inspection.h"
-#include "Units.h"
 
 #include <cmath>
 
@@ -27,7 +26,7 @@ namespace {
 
 constexpr double kQuarter = 0.25;
 
-Check gauge(Item item, std::string name, double min, double max, const char* standard)
+Check gauge(Item item, Phrase name, double min, double max, const char* standard)
 {
     Check check;
     check.item = item;
@@ -39,7 +38,7 @@ Check gauge(Item item, std::string name, double min, double max, const char* sta
 }
 
 void refuseBoth(std::vector<Check>& checks, const std::string& goName, const std::string& notGoName,
-                const char* standard, const std::string& why)
+                const char* standard, const Phrase& why)
 {
     for (Check check :
          {gauge(Item::GoGauge, goName, 0, 0, standard), gauge(Item::NotGoGauge, notGoName, 0, 0, standard)}) {
@@ -48,14 +47,14 @@ void refuseBoth(std::vector<Check>& checks, const std::string& goName, const std
     }
 }
 
-std::string quarterWarning(double gaugeTolerances, const Band& checked, UnitSystem unit, const std::string& what)
+Phrase quarterWarning(double gaugeTolerances, const Band& checked, UnitSystem unit, const std::string& what)
 {
     const double band = checked.max - checked.min;
-    if (!checked.prePlate || gaugeTolerances <= kQuarter * band + 1e-12) {
+    if (checked.stage != Stage::PrePlate || gaugeTolerances <= kQuarter * band + 1e-12) {
         return {};
     }
-    return "; the gauge tolerances (" + what + " = " + lengthText(gaugeTolerances, unit) +
-           ") take more than a quarter of the " + lengthText(band, unit) + " band they check";
+    return "; the gauge tolerances (" + what + " = " + length(gaugeTolerances, unit) +
+           ") take more than a quarter of the " + length(band, unit) + " band they check";
 }
 
 std::vector<Check> unifiedGauges(const threads::ThreadLimits& thread, ThreadSide side, const Band& band)
@@ -69,7 +68,8 @@ std::vector<Check> unifiedGauges(const threads::ThreadLimits& thread, ThreadSide
     if (!x) {
         refuseBoth(checks, goName, notGoName, "ASME B1.2",
                    "ASME B1.2's X table, as Orvanta carries it, gives no pitch diameter tolerance for " +
-                       std::to_string(thread.threadsPerInchTenths / 10) + " threads per inch at this size");
+                       number(thread.threadsPerInchTenths / 10.0, thread.threadsPerInchTenths % 10 == 0 ? 0 : 1) +
+                       " threads per inch at this size");
         return checks;
     }
     const double tolerance = *x / 1e4;
@@ -80,11 +80,11 @@ std::vector<Check> unifiedGauges(const threads::ThreadLimits& thread, ThreadSide
         checks.push_back(gauge(Item::GoGauge, goName, band.min, band.min + tolerance, "ASME B1.2"));
         checks.push_back(gauge(Item::NotGoGauge, notGoName, band.max - tolerance, band.max, "ASME B1.2"));
     }
-    const std::string note = "X tolerance " + lengthText(tolerance, UnitSystem::Inch) +
-                             (external ? ", taken inward from the limit; the ring is set to the plug (makers supply X "
-                                         "unless the tighter W is ordered)"
-                                       : ", taken inward from the limit") +
-                             quarterWarning(2 * tolerance, band, UnitSystem::Inch, "2 x X");
+    const Phrase note = "X tolerance " + length(tolerance, UnitSystem::Inch) +
+                        (external ? ", taken inward from the limit; the ring is set to the plug (makers supply X "
+                                    "unless the tighter W is ordered)"
+                                  : ", taken inward from the limit") +
+                        quarterWarning(2 * tolerance, band, UnitSystem::Inch, "2 x X");
     for (Check& check : checks) {
         check.note = note;
     }
@@ -101,8 +101,8 @@ std::vector<Check> metricGauges(ThreadSide side, const Band& band)
     const IsoGaugeRow* row = isoGaugeRow(bandMicro);
     if (row == nullptr) {
         refuseBoth(checks, goName, notGoName, "ISO 1502",
-                   "ISO 1502's table runs from a pitch diameter tolerance of 24 to 900 µm; this band is " +
-                       formatPitchValue(bandMicro / 1000) + " mm");
+                   "ISO 1502's table runs from a pitch diameter tolerance of 24 to 900 \xC2\xB5m; this band is " +
+                       length(bandMicro / 1000, UnitSystem::Metric));
         return checks;
     }
     const auto mm = [](int tenthsOfMicrometre) { return tenthsOfMicrometre / 10000.0; };
@@ -130,9 +130,9 @@ std::vector<Check> metricGauges(ThreadSide side, const Band& band)
         checks.push_back(std::move(notGo));
     }
     const int zone = external ? row->ringTolerance : row->plugTolerance;
-    std::string note = "row for a pitch diameter tolerance over " + std::to_string(row->overMicro) + " up to " +
-                       std::to_string(row->upToMicro) +
-                       " \xC2\xB5m (this band: " + formatPitchValue(band.max - band.min) + " mm)";
+    Phrase note = "row for a pitch diameter tolerance over " + std::to_string(row->overMicro) + " up to " +
+                  std::to_string(row->upToMicro) +
+                  " \xC2\xB5m (this band: " + length(band.max - band.min, UnitSystem::Metric) + ")";
     if (external) {
         note += "; ring values from GOST 24997-81 (ISO 1502's twin) alone";
     }

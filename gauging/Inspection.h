@@ -6,6 +6,7 @@
 // tables in data/ and the thread engine's limits.
 #pragma once
 
+#include "Phrase.h"
 #include "ThreadLimits.h"
 
 #include <optional>
@@ -21,30 +22,53 @@ enum class Item { Wires, GoGauge, NotGoGauge, Tap };
 
 struct Check {
     Item item = Item::Wires;
-    std::string name; // "best wire 0.0289 in", "GO setting plug", "H3", "ISO 2"
-    double min = 0;   // gauge or tap pitch diameter limits; wires: the reading at the PD minimum
-    double max = 0;   // ... and at the PD maximum
+    Phrase name;    // "best wire 0.0289 in", "GO setting plug", "H3", "ISO 2"
+    double min = 0; // gauge or tap pitch diameter limits; wires: the reading at the PD minimum
+    double max = 0; // ... and at the PD maximum
     std::optional<double> wearLimit;
     std::string standard; // "ASME B1.2", "ISO 1502", "ASME B94.9", "ISO 2857"
-    std::string note;
-    std::string error;   // the check cannot be given: why (min and max then mean nothing)
+    Phrase note;
+    Phrase error;        // the check cannot be given: why (min and max then mean nothing)
     bool picked = false; // taps: the one a tap maker would pick
 };
+
+// When a band is checked: before plating, on the machined thread, or after
+// plating, on the finished part.
+enum class Stage { PrePlate, AfterPlate };
+
+// "pre_plate", "after_plate".
+[[nodiscard]] const char* stageName(Stage stage);
 
 // The pitch diameter band a side must meet at one stage.
 struct Band {
     double min = 0;
     double max = 0;
-    bool prePlate = false; // gauge tolerances that crowd a pre-plate band are warned of
+    Stage stage = Stage::AfterPlate; // gauge tolerances that crowd a pre-plate band are warned of
+};
+
+// The bands of one side: after plating always; before plating when the
+// side is plated and the plating leaves a band.
+struct SideBands {
+    Band afterPlate;
+    bool plated = false;
+    std::optional<Band> prePlate;
+};
+
+struct StageChecks {
+    Band band;
+    std::vector<Check> checks;
 };
 
 struct Options {
     std::optional<double> wire; // wire diameter in the thread's unit; the best wire when absent
 };
 
-// Every check of `side` for `band`, in the order wires, GO, NOT GO, taps.
-[[nodiscard]] std::vector<Check> inspect(const threads::ThreadLimits& thread, const threads::SideLimits& side,
-                                         const Band& band, const Options& options);
+// What a side is checked with, stage by stage (after plating, then before):
+// wires and gauges at every stage; taps only for the band the thread is cut
+// to, which is the pre-plate band of a plated side, and none for a plated
+// side that has no pre-plate band. Checks in the order wires, GO, NOT GO, taps.
+[[nodiscard]] std::vector<StageChecks> inspectSide(const threads::ThreadLimits& thread, const threads::SideLimits& side,
+                                                   const SideBands& bands, const Options& options);
 
 // The parts, for callers and tests that want one kind only.
 [[nodiscard]] Check wireReadings(const threads::ThreadLimits& thread, const Band& band, std::optional<double> wire);

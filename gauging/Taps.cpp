@@ -1,12 +1,9 @@
 // Taps whose whole pitch diameter range lies in an internal thread's band.
 //
 // Inch ground-thread taps (ASME B94.9, reprinted in Machinery's Handbook
-// 31st ed. Tables 20 and 21): limit Hn runs from basic + (n - 1) x 0.0005
-// to basic + n x 0.0005 in.; H1 to H10 are tabulated for taps to 1 in.
-// (MD Technology, "Tap Factors"; Widia, "Ground Thread Tap Limits"). Above
-// 1 in. the tap's tolerance is not settled by the sources read (Widia's
-// chart has a scale of its own for 1 to 1-1/2 in. whose step could not be
-// read), so no tap is given there.
+// 31st ed. Tables 20 and 21): limit Hn runs from basic + (n - 1) x step to
+// basic + n x step; the steps and the sizes and pitches they cover are in
+// data/UnifiedTapData.cpp, with their sources. Elsewhere no tap is given.
 //
 // Metric taps (ISO 2857 / EN 22857, DIN 802): with t the nut's TD2 of
 // grade 5, ISO 1 runs from +0.1t to +0.3t above basic, ISO 2 from +0.3t to
@@ -17,9 +14,12 @@
 //
 // The pick: tap makers place the tap's maximum about 40 % of the way up
 // the band, a rule of thumb their class charts follow loosely (Widia's
-// recommendations for 2B sit between 38 % and 51 %).
+// recommendations for 2B sit between 38 % and 51 %). Two classes equally
+// near that point (ISO 1 and ISO 2 in a 5H band) differ only by how their
+// limits were rounded, so the tie goes to the lower class, as the makers'
+// charts recommend ISO 1 for 5H.
+#include "GaugeData.h"
 #include "Inspection.h"
-#include "Units.h"
 
 #include <cmath>
 
@@ -29,6 +29,10 @@ namespace {
 
 constexpr double kPickFraction = 0.4;
 constexpr double kSlack = 1e-9;
+// Distances to the pick point closer than this are a tie: the metric
+// classes are rounded to the micrometre, the inch ones are exact.
+constexpr double kMetricTie = 0.001;
+constexpr double kInchTie = kSlack;
 
 struct TapClass {
     std::string name;
@@ -36,13 +40,12 @@ struct TapClass {
     double max;
 };
 
-std::vector<TapClass> unifiedTapClasses(double basic)
+std::vector<TapClass> unifiedTapClasses(double basic, const UnifiedTapLimits& limits)
 {
-    constexpr double kStep = 0.0005;
-    constexpr int kHighest = 10;
+    const double step = limits.stepTenThousandths / 1e4;
     std::vector<TapClass> classes;
-    for (int n = 1; n <= kHighest; ++n) {
-        classes.push_back({"H" + std::to_string(n), basic + (n - 1) * kStep, basic + n * kStep});
+    for (int n = 1; n <= limits.highestLimit; ++n) {
+        classes.push_back({"H" + std::to_string(n), basic + (n - 1) * step, basic + n * step});
     }
     return classes;
 }
@@ -54,34 +57,34 @@ std::vector<TapClass> metricTapClasses(double basic, double nutGradeFive)
     return {{"ISO 1", above(1), above(3)}, {"ISO 2", above(3), above(5)}, {"ISO 3", above(5), above(7)}};
 }
 
-Check refusal(const std::string& why, const char* standard)
+Check refusal(Phrase why, const char* standard)
 {
     Check check;
     check.item = Item::Tap;
     check.name = "tap";
     check.standard = standard;
-    check.error = why;
+    check.error = std::move(why);
     return check;
 }
 
 // Why no class lies wholly in the band.
-std::string noneFits(const std::vector<TapClass>& classes, const Band& band, double basic, UnitSystem unit)
+Phrase noneFits(const std::vector<TapClass>& classes, const Band& band, double basic, UnitSystem unit)
 {
     const double tolerance = classes.front().max - classes.front().min;
     const double width = band.max - band.min;
     if (width + kSlack < tolerance) {
-        return "the band (" + lengthText(width, unit) + ") is narrower than a tap's pitch diameter tolerance (" +
-               lengthText(tolerance, unit) + ")";
+        return "the band (" + length(width, unit) + ") is narrower than a tap's pitch diameter tolerance (" +
+               length(tolerance, unit) + ")";
     }
     if (band.max + kSlack < classes.front().max) {
-        return "the band starts below basic (" + lengthText(basic, unit) +
+        return "the band starts below basic (" + length(basic, unit) +
                ") and leaves less than a tap's tolerance "
                "above it";
     }
     if (band.min > classes.back().min + kSlack) {
         return "the band lies above " + classes.back().name + ", the largest tap class tabulated";
     }
-    return "no tap class lies wholly inside the band: the classes step by " + lengthText(tolerance, unit);
+    return "no tap class lies wholly inside the band: the classes step by " + length(tolerance, unit);
 }
 
 } // namespace
@@ -95,12 +98,14 @@ std::vector<Check> taps(const threads::ThreadLimits& thread, const threads::Side
     const char* standard = inch ? "ASME B94.9" : "ISO 2857";
     std::vector<TapClass> classes;
     if (inch) {
-        if (thread.nominalDiameter > 1.0 + kSlack) {
-            return {refusal("ground-thread tap limits above 1 in.: the sources read do not settle the tap's pitch "
-                            "diameter tolerance there",
+        const std::optional<UnifiedTapLimits> limits =
+            unifiedTapLimits(thread.threadsPerInchTenths, std::lround(thread.nominalDiameter * 1e6));
+        if (!limits) {
+            return {refusal("ground-thread tap limits are tabulated for 8 to 80 threads per inch up to 1 in.; the "
+                            "sources read do not settle the tap's pitch diameter limits for this size and pitch",
                             standard)};
         }
-        classes = unifiedTapClasses(side.basic);
+        classes = unifiedTapClasses(side.basic, *limits);
     } else {
         if (!thread.nutGradeFiveTolerance) {
             return {refusal("the nut's grade 5 tolerance, which the tap classes are reckoned from, is not in "
@@ -125,15 +130,23 @@ std::vector<Check> taps(const threads::ThreadLimits& thread, const threads::Side
         return {refusal(noneFits(classes, band, side.basic, thread.unit), standard)};
     }
     const double target = band.min + kPickFraction * (band.max - band.min);
-    Check* pick = &fitting.front();
+    const double tie = inch ? kInchTie : kMetricTie;
+    Check* pick = &fitting.front(); // the classes run upwards: a tie keeps the lower
     for (Check& check : fitting) {
-        if (std::abs(check.max - target) + kSlack < std::abs(pick->max - target)) {
+        if (std::abs(check.max - target) + tie < std::abs(pick->max - target)) {
             pick = &check;
         }
     }
     pick->picked = true;
     pick->note = "picked: its maximum lies about 40 % of the way up the band, where tap makers place it (a rule "
                  "of thumb their charts follow loosely)";
+    for (const Check& check : fitting) {
+        if (&check != pick && std::abs(std::abs(check.max - target) - std::abs(pick->max - target)) <= tie) {
+            pick->note += "; " + check.name +
+                          " lies as near, and the lower class is taken, as tap makers' charts "
+                          "recommend it for the finer nut classes";
+        }
+    }
     return fitting;
 }
 

@@ -6,7 +6,6 @@
 // the practical range (neme-s.org, "Three Wire Thread Measuring"), which
 // here only warns.
 #include "Inspection.h"
-#include "Units.h"
 
 #include <cmath>
 
@@ -36,21 +35,21 @@ Check wireReadings(const threads::ThreadLimits& thread, const Band& band, std::o
     Check check;
     check.item = Item::Wires;
     check.standard = "Machinery's Handbook";
-    check.name = wire ? "wire " + lengthText(used, thread.unit) + " (best wire " + lengthText(best, thread.unit) + ")"
-                      : "best wire " + lengthText(best, thread.unit);
+    check.name = wire ? "wire " + length(used, thread.unit) + " (best wire " + length(best, thread.unit) + ")"
+                      : "best wire " + length(best, thread.unit);
     const double ratio = used / pitch;
     if (ratio < kSmallestTouching || ratio > kLargestTouching) {
-        check.error = "a wire of " + lengthText(used, thread.unit) +
-                      " does not touch the flanks of this thread: " + "use " +
-                      lengthText(kSmallestTouching * pitch, thread.unit) + " to " +
-                      lengthText(kLargestTouching * pitch, thread.unit);
+        check.error = "a wire of " + length(used, thread.unit) + " does not touch the flanks of this thread: use " +
+                      length(kSmallestTouching * pitch, thread.unit) + " to " +
+                      length(kLargestTouching * pitch, thread.unit);
         return check;
     }
     check.min = overWires(band.min, pitch, used);
     check.max = overWires(band.max, pitch, used);
-    check.note = "M = E - 0.866025 P + 3 W; lead angle and wire compression neglected";
+    check.note = "M = E - " + number(kFlankFactor, 6, " P") + " + 3 W; lead angle and wire compression neglected";
     if (ratio < kPracticalSmallest || ratio > kPracticalLargest) {
-        check.note += "; the wire is outside 0.56 P to 0.90 P, where it touches the flanks near their ends";
+        check.note += "; the wire is outside " + number(kPracticalSmallest, 2, " P") + " to " +
+                      number(kPracticalLargest, 2, " P") + ", where it touches the flanks near their ends";
     }
     return check;
 }

@@ -64,27 +64,34 @@ Section limitsSection(const RecordInput& input, const ShownSide& side)
     return section;
 }
 
-void addChecks(Section& section, std::vector<std::string>& notes, const char* stage,
-               const std::vector<gauging::Check>& checks, const std::string& separator)
+const char* stageTitle(gauging::Stage stage)
 {
-    for (const gauging::Check& check : checks) {
-        const std::string name = check.picked ? check.name + " (pick)" : check.name;
+    return stage == gauging::Stage::PrePlate ? "pre-plate (to order)" : "after plating (final inspection)";
+}
+
+void addChecks(Section& section, std::vector<std::string>& notes, const gauging::StageChecks& stage,
+               const std::string& separator)
+{
+    for (const gauging::Check& check : stage.checks) {
+        const std::string name = check.name.written(separator) + (check.picked ? " (pick)" : "");
         if (!check.error.empty()) {
-            section.rows.push_back({stage, name, "", "", "", check.standard});
-            notes.push_back(name + ": " + check.error);
+            section.rows.push_back({stageTitle(stage.band.stage), name, "", "", "", check.standard});
+            notes.push_back(name + ": " + check.error.written(separator));
             continue;
         }
-        section.rows.push_back(
-            {stage, name, formatPitchValue(check.min, separator), formatPitchValue(check.max, separator),
-             check.wearLimit ? formatPitchValue(*check.wearLimit, separator) : std::string(), check.standard});
-        if (!check.note.empty() && std::find(notes.begin(), notes.end(), check.note) == notes.end()) {
-            notes.push_back(check.note);
+        section.rows.push_back({stageTitle(stage.band.stage), name, formatPitchValue(check.min, separator),
+                                formatPitchValue(check.max, separator),
+                                check.wearLimit ? formatPitchValue(*check.wearLimit, separator) : std::string(),
+                                check.standard});
+        const std::string note = check.note.written(separator);
+        if (!note.empty() && std::find(notes.begin(), notes.end(), note) == notes.end()) {
+            notes.push_back(note);
         }
     }
 }
 
-// Wires, gauges and taps for the pre-plate band (to order) and the
-// after-plate band (final inspection).
+// Wires, gauges and taps for each band the side passes through: the
+// machined thread before plating and the finished part after.
 std::vector<Section> gaugingSections(const RecordInput& input)
 {
     std::vector<Section> sections;
@@ -110,14 +117,13 @@ std::vector<Section> gaugingSections(const RecordInput& input)
             side.side == ThreadSide::External ? "External thread: make and check" : "Internal thread: make and check";
         section.rows.push_back({"Stage", "Check", "Minimum", "Maximum", "Wear limit", "Standard"});
         std::vector<std::string> notes;
-        const gauging::Options options{input.wire};
-        addChecks(section, notes, "pre-plate (to order)",
-                  gauging::inspect(input.thread->limits, shown, {*preMin, *preMax, true}, options),
-                  input.decimalSeparator);
-        std::vector<gauging::Check> finalChecks =
-            gauging::inspect(input.thread->limits, shown, {*afterMin, *afterMax, false}, options);
-        std::erase_if(finalChecks, [](const gauging::Check& c) { return c.item == gauging::Item::Tap; });
-        addChecks(section, notes, "after plating (final inspection)", finalChecks, input.decimalSeparator);
+        const gauging::SideBands bands{{*afterMin, *afterMax, gauging::Stage::AfterPlate},
+                                       true,
+                                       gauging::Band{*preMin, *preMax, gauging::Stage::PrePlate}};
+        for (const gauging::StageChecks& stage :
+             gauging::inspectSide(input.thread->limits, shown, bands, gauging::Options{input.wire})) {
+            addChecks(section, notes, stage, input.decimalSeparator);
+        }
         sections.push_back(std::move(section));
         Section noteSection;
         noteSection.heading = side.side == ThreadSide::External ? "External thread: notes on the checks"

@@ -183,9 +183,10 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY(
             lines[1].startsWith("A-1,1/4-20 UNC-2A,0.0002,0.0003,external,in,after_plate,wires,")); // each side named
-        // 1/4-20: wires and two gauges a stage outside; two gauges and the
-        // fitting H-limits inside (nine after plating, seven before).
-        QCOMPARE(run.output.count("\nA-1,"), 3 + 3 + 2 + 9 + 2 + 7);
+        // 1/4-20: wires and two gauges a stage outside; two gauges a stage
+        // inside, and the seven H-limits that fit the pre-plate band: a
+        // plated thread is tapped before plating, never to its final band.
+        QCOMPARE(run.output.count("\nA-1,"), 3 + 3 + 2 + 2 + 7);
         QVERIFY(run.output.contains("\nA-2,M7x2,,,,,,,,,,,,,M7 has no pitch 2\n"));
         QVERIFY(run.output.contains("\nA-3,,,,,,,,,,,,,,a row without a designation cannot be inspected\n"));
     }

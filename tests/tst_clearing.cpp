@@ -198,6 +198,21 @@ private slots:
         QCOMPARE(calc->suggestions(), QStringList({"0.4465", "0.4427", "", ""}));
     }
 
+    // The Sheet command listens for shown and cleared suggestions; a second
+    // listener must not silence it, nor it the second.
+    void every_suggestions_listener_is_told()
+    {
+        orvanta::FrmPitch form;
+        orvanta::PitchContext context(form);
+        int first = 0;
+        int second = 0;
+        context.addSuggestionsListener([&] { ++first; });
+        context.addSuggestionsListener([&] { ++second; });
+        context.suggestionsChanged();
+        QCOMPARE(first, 1);
+        QCOMPARE(second, 1);
+    }
+
     void esc_clears_a_standing_signal()
     {
         raiseInternalSignal();

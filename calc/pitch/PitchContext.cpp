@@ -151,4 +151,16 @@ void PitchContext::reportNotNumeric(forms::TextBox& field)
     field.selectAll();
 }
 
+void PitchContext::addSuggestionsListener(std::function<void()> listener)
+{
+    m_suggestionsListeners.push_back(std::move(listener));
+}
+
+void PitchContext::suggestionsChanged() const
+{
+    for (const std::function<void()>& listener : m_suggestionsListeners) {
+        listener();
+    }
+}
+
 } // namespace orvanta

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace orvanta {
 
@@ -64,8 +65,10 @@ public:
     void setInstruction(const char* caption);
     [[nodiscard]] bool instructionIs(const char* caption) const;
 
-    // Called whenever the suggestions shown change (shown, or cleared).
-    std::function<void()> suggestionsChanged = [] {};
+    // Every listener is called whenever the suggestions shown change
+    // (shown, or cleared); the Sheet command is one of them.
+    void addSuggestionsListener(std::function<void()> listener);
+    void suggestionsChanged() const;
 
     // A side's after-plate fields locked once its suggestion is shown.
     void freezeext();
@@ -78,6 +81,7 @@ private:
 
     SideControls m_external;
     SideControls m_internal;
+    std::vector<std::function<void()>> m_suggestionsListeners;
 };
 
 } // namespace orvanta

@@ -26,7 +26,7 @@ SheetCommand::SheetCommand(PitchContext& context, const ThreadFill& threadFill)
     : m_context(context)
     , m_threadFill(threadFill)
 {
-    context.suggestionsChanged = [this] { updateEnabled(); };
+    context.addSuggestionsListener([this] { updateEnabled(); });
     updateEnabled();
 }
 

@@ -74,19 +74,21 @@ void addChecks(Section& section, std::vector<std::string>& notes, const gauging:
 {
     for (const gauging::Check& check : stage.checks) {
         const std::string name = check.name.written(separator) + (check.picked ? " (pick)" : "");
+        const auto addNote = [&notes](const std::string& note) {
+            if (!note.empty() && std::find(notes.begin(), notes.end(), note) == notes.end()) {
+                notes.push_back(note);
+            }
+        };
         if (!check.error.empty()) {
             section.rows.push_back({stageTitle(stage.band.stage), name, "", "", "", check.standard});
-            notes.push_back(name + ": " + check.error.written(separator));
+            addNote(name + ": " + check.error.written(separator));
             continue;
         }
         section.rows.push_back({stageTitle(stage.band.stage), name, formatPitchValue(check.min, separator),
                                 formatPitchValue(check.max, separator),
                                 check.wearLimit ? formatPitchValue(*check.wearLimit, separator) : std::string(),
                                 check.standard});
-        const std::string note = check.note.written(separator);
-        if (!note.empty() && std::find(notes.begin(), notes.end(), note) == notes.end()) {
-            notes.push_back(note);
-        }
+        addNote(check.note.written(separator));
     }
 }
 

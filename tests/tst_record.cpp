@@ -567,11 +567,6 @@ private slots:
         }
         QStringList distinct = written;
         distinct.removeDuplicates();
-        if (!wiresRefused.isEmpty()) {
-            // Known fault in record/ThreadRecord.cpp: a refused check's
-            // reason goes into the notes once a stage, unlike other notes.
-            QEXPECT_FAIL("", "the reason a check is refused is written once for each stage", Continue);
-        }
         QCOMPARE(written, distinct); // once each
         // The reason, named by its check.
         const QStringList reasons = distinct.filter(QRegularExpression(QStringLiteral("does not touch the flanks")));

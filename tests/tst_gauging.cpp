@@ -383,9 +383,9 @@ private slots:
     {
         QTest::addColumn<QString>("wire");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("0.56 P") << "0.0280" << false;
+        QTest::newRow("just over 0.56 P") << "0.0281" << false;
         QTest::newRow("just under 0.56 P") << "0.0279" << true;
-        QTest::newRow("0.90 P") << "0.0450" << false;
+        QTest::newRow("just under 0.90 P") << "0.0449" << false;
         QTest::newRow("just over 0.90 P") << "0.0451" << true;
     }
     void wire_outside_the_practical_range_is_warned_of()

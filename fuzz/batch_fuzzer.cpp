@@ -44,10 +44,13 @@ void checkDesignation(std::string_view text)
         if (!*side) {
             continue;
         }
-        for (const orvanta::gauging::Check& check :
-             orvanta::gauging::inspect(*lookup.limits, **side, {(*side)->min, (*side)->max}, {})) {
-            if (check.error.empty() && !(check.min <= check.max)) {
-                broken("a check whose minimum is above its maximum");
+        const orvanta::gauging::SideBands bands{{(*side)->min, (*side)->max, orvanta::gauging::Stage::AfterPlate}};
+        for (const orvanta::gauging::StageChecks& stage :
+             orvanta::gauging::inspectSide(*lookup.limits, **side, bands, {})) {
+            for (const orvanta::gauging::Check& check : stage.checks) {
+                if (check.error.empty() && !(check.min <= check.max)) {
+                    broken("a check whose minimum is above its maximum");
+                }
             }
         }
     }

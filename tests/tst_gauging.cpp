@@ -2,6 +2,7 @@
 // handbook tap and wire tables, tap catalogues and AS 1014's plug gauge
 // deviations, through the rows `orvanta-cli inspect` writes. A row that
 // names a disagreement must not be matched: it says why.
+#include "InspectCommand.h"
 #include "InspectRows.h"
 #include "Inspection.h"
 #include "NumberText.h"
@@ -524,6 +525,27 @@ private slots:
         QCOMPARE(notes, QStringList({"ISO 1: ISO 2 lies as near, and the lower class is taken, as tap makers' charts "
                                      "recommend it for the finer nut classes",
                                      "ISO 2: "}));
+    }
+
+    // inspect's text gathers the notes of a block under it; an error is
+    // always named by the check it belongs to, a gauge's shared note is not.
+    void inspect_text_names_the_check_of_an_error()
+    {
+        orvanta::cli::InspectRequest request;
+        request.designation = "1/4-20 UNC-2A";
+        request.choices.wire = orvanta::cli::Thickness{0.06, orvanta::cli::ThicknessUnit::ThreadUnit};
+        char* buffer = nullptr;
+        std::size_t size = 0;
+        std::FILE* out = open_memstream(&buffer, &size);
+        QVERIFY(out != nullptr);
+        QCOMPARE(orvanta::cli::runInspect(request, out), 1);
+        std::fclose(out);
+        const QString text = QString::fromUtf8(buffer, static_cast<qsizetype>(size));
+        std::free(buffer);
+        QVERIFY2(text.contains("\n  - wire 0.0600 in (best wire 0.0289 in): a wire of 0.0600 in does not touch the "
+                               "flanks of this thread: use 0.0253 in to 0.0505 in\n"),
+                 qPrintable(text));
+        QVERIFY2(text.contains("\n  - X tolerance 0.0003 in, taken inward"), qPrintable(text));
     }
 
     // Each row of inspect is written with one decimal separator: the

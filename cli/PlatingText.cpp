@@ -51,6 +51,10 @@ std::optional<Thickness> parseThickness(std::string_view text, std::string_view 
         error = std::string(what) + " is not a number: " + std::string(text);
         return std::nullopt;
     }
+    if (*value < 0) {
+        error = std::string(what) + " is below zero: " + std::string(text);
+        return std::nullopt;
+    }
     if (unit.empty()) {
         return Thickness{*value, ThicknessUnit::ThreadUnit};
     }

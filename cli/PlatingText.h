@@ -28,8 +28,9 @@ struct PlatingSpec {
     Thickness max;
 };
 
-// Nothing, with `error` saying why, when the number or its unit is not read;
-// `what` names the value in the message ("plating_min", "--plating").
+// Nothing, with `error` saying why, when the number or its unit is not read
+// or the number is below zero; `what` names the value in the message
+// ("plating_min", "--plating").
 [[nodiscard]] std::optional<Thickness> parseThickness(std::string_view text, std::string_view decimalSeparator,
                                                       std::string_view what, std::string& error);
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <span>
 #include <unordered_map>
@@ -424,6 +425,36 @@ struct Reader {
     }
 };
 
+// The input in chunks. A failed read ends the reading, even if a later read
+// would give data again: what follows a gap is not the rest of the list.
+class ChunkReader {
+public:
+    explicit ChunkReader(std::FILE* in)
+        : m_in(in)
+    {
+    }
+    // The bytes read; 0 at the end or on a failure.
+    std::size_t read(std::vector<char>& buffer)
+    {
+        if (m_error != 0) {
+            return 0;
+        }
+        errno = 0;
+        const std::size_t size = std::fread(buffer.data(), 1, buffer.size(), m_in);
+        if (std::ferror(m_in) != 0) {
+            m_error = errno != 0 ? errno : EIO;
+            return 0;
+        }
+        return size;
+    }
+    // The system's error number of a failed read, 0 when none failed.
+    [[nodiscard]] int error() const { return m_error; }
+
+private:
+    std::FILE* m_in;
+    int m_error = 0;
+};
+
 } // namespace
 
 int runBatch(std::FILE* in, OutputOpener& output, std::FILE* err, const BatchOptions& options)
@@ -441,7 +472,8 @@ int runBatch(std::FILE* in, OutputOpener& output, std::FILE* err, const BatchOpt
     bool skippingToLineEnd = false;
     bool firstChunk = true;
     std::size_t size = 0;
-    while (!reader.stopped && (size = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
+    ChunkReader chunks(in);
+    while (!reader.stopped && (size = chunks.read(buffer)) > 0) {
         const char* data = buffer.data();
         if (firstChunk && size >= 3 && std::string_view(data, 3) == "\xEF\xBB\xBF") {
             data += 3;
@@ -485,6 +517,13 @@ int runBatch(std::FILE* in, OutputOpener& output, std::FILE* err, const BatchOpt
             size -= parsed;
             skippingToLineEnd = true;
         }
+    }
+    if (chunks.error() != 0) {
+        // The rows so far are not the list: a truncated output must not
+        // pass for a whole one.
+        std::fprintf(err, "orvanta-cli: reading %s failed: %s\n", options.inputName.c_str(),
+                     std::strerror(chunks.error()));
+        reader.stopped = true;
     }
     if (reader.stopped) {
         csv_free(&parser);

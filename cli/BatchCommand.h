@@ -10,7 +10,8 @@ namespace orvanta::cli {
 struct BatchOptions {
     char delimiter = ',';
     bool decimalComma = false;
-    bool inspect = false; // rows of checks instead of limits
+    bool inspect = false;                     // rows of checks instead of limits
+    std::string inputName = "standard input"; // how a read error names the input
 };
 
 // Opens the output only once the input has shown itself to be a parts list,
@@ -23,7 +24,9 @@ public:
 };
 
 // Returns the exit status: 0 every row computed, 1 some row has an error,
-// 2 the input is not a parts list (reported on `err`, nothing written).
+// 2 the input is not a parts list (reported on `err`, nothing written) or
+// could not be read to its end (reported on `err`; the rows written before
+// are not the whole list, and the caller drops them where it can).
 int runBatch(std::FILE* in, OutputOpener& output, std::FILE* err, const BatchOptions& options);
 
 } // namespace orvanta::cli

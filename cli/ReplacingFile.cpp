@@ -1,5 +1,7 @@
 #include "ReplacingFile.h"
 
+#include "RemovedOnSignal.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -57,8 +59,15 @@ std::FILE* ReplacingFile::open(std::string& error)
     for (int attempt = 0; attempt < 16 && m_file == nullptr; ++attempt) {
         m_temporary = folder / ("." + m_target.filename().string() + "." + std::to_string(random() % 1000000000) +
                                 ".orvanta-tmp");
+        const SignalsHeld held;
         errno = 0;
         m_file = std::fopen(m_temporary.string().c_str(), "wbx");
+        if (m_file != nullptr && !setTemporaryFile(m_temporary.c_str())) {
+            std::fclose(m_file);
+            m_file = nullptr;
+            std::remove(m_temporary.c_str());
+            errno = ENAMETOOLONG;
+        }
         if (m_file == nullptr && errno != EEXIST) {
             break;
         }
@@ -90,7 +99,13 @@ bool ReplacingFile::commit(std::string& error)
         fs::permissions(m_temporary, old.permissions(), failure);
     }
     failure.clear();
-    fs::rename(m_temporary, m_target, failure);
+    {
+        const SignalsHeld held;
+        fs::rename(m_temporary, m_target, failure);
+        if (!failure) {
+            forgetTemporaryFile();
+        }
+    }
     if (failure) {
         error = describe(m_target, "cannot replace", failure.value());
         discard();
@@ -107,8 +122,10 @@ void ReplacingFile::discard()
         m_file = nullptr;
     }
     if (!m_temporary.empty()) {
+        const SignalsHeld held;
         std::error_code ignored;
         fs::remove(m_temporary, ignored);
+        forgetTemporaryFile();
         m_temporary.clear();
     }
 }

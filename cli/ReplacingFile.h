@@ -1,7 +1,8 @@
 // An output file that is either written whole or left as it was: the rows go
 // to a temporary file beside it, renamed over it only when the run is kept.
 // So `-o` may name the input itself, and a refused input, a failed write or
-// a full disk leave an existing file byte for byte.
+// a full disk leave an existing file byte for byte. After
+// removeTemporaryOnSignal(), so does a SIGINT, SIGTERM or SIGHUP.
 #pragma once
 
 #include "BatchCommand.h"

@@ -1,0 +1,28 @@
+// The options `limits` and `inspect` share: the plating, the after-plate
+// rule and the output format.
+#pragma once
+
+#include "LimitsCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+
+namespace orvanta::cli {
+
+class ThreadOptions {
+public:
+    explicit ThreadOptions(CLI::App& command);
+
+    // What the options say; false, with the message on standard error, when
+    // the plating is not read.
+    [[nodiscard]] bool read(threads::AfterPlate& rule, std::optional<PlatingSpec>& plating, OutputFormat& format) const;
+
+private:
+    std::string m_plating;
+    std::string m_afterPlate = "class";
+    std::string m_format = "text";
+};
+
+} // namespace orvanta::cli

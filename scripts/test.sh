@@ -18,8 +18,9 @@ done
 
 # The validators, and for the real-display and screen-reader tests a virtual
 # X server, real input and the accessibility bus a screen reader listens on;
-# for printing, a CUPS scheduler with a cups-pdf queue.
-extra=(poppler-utils desktop-file-utils appstream xvfb xauth xdotool dbus at-spi2-core python3-pyatspi cups printer-driver-cups-pdf)
+# for printing, a CUPS scheduler with a cups-pdf queue; strace, to make a read
+# of the batch's input fail.
+extra=(poppler-utils desktop-file-utils appstream xvfb xauth xdotool dbus at-spi2-core python3-pyatspi cups printer-driver-cups-pdf strace)
 [ "$fuzz" = yes ] && extra+=(clang libclang-rt-14-dev)
 orvanta_ensure_packages "${extra[@]}"
 

@@ -5,7 +5,10 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -41,9 +44,34 @@ public:
     std::FILE* file = nullptr;
 };
 
-BatchRun runBatch(const QByteArray& input, const orvanta::cli::BatchOptions& options = {})
+// A stream that gives `bytes` up to `failAt`, then fails as a disk or a
+// network share can.
+struct FailingSource {
+    QByteArray bytes;
+    qsizetype failAt = 0;
+    qsizetype offset = 0;
+
+    static ssize_t read(void* self, char* buffer, std::size_t size)
+    {
+        auto& source = *static_cast<FailingSource*>(self);
+        if (source.offset >= source.failAt) {
+            errno = EIO;
+            return -1;
+        }
+        const qsizetype count = std::min(static_cast<qsizetype>(size), source.failAt - source.offset);
+        std::memcpy(buffer, source.bytes.constData() + source.offset, static_cast<std::size_t>(count));
+        source.offset += count;
+        return count;
+    }
+};
+
+std::FILE* failingFile(FailingSource& source)
 {
-    std::FILE* in = fileWith(input);
+    return fopencookie(&source, "rb", cookie_io_functions_t{FailingSource::read, nullptr, nullptr, nullptr});
+}
+
+BatchRun runBatch(std::FILE* in, const orvanta::cli::BatchOptions& options)
+{
     std::FILE* err = std::tmpfile();
     TemporaryOutput out;
     BatchRun run;
@@ -55,8 +83,25 @@ BatchRun runBatch(const QByteArray& input, const orvanta::cli::BatchOptions& opt
     }
     run.errors = contents(err);
     std::fclose(err);
+    return run;
+}
+
+BatchRun runBatch(const QByteArray& input, const orvanta::cli::BatchOptions& options = {})
+{
+    std::FILE* in = fileWith(input);
+    const BatchRun run = runBatch(in, options);
     std::fclose(in);
     return run;
+}
+
+// A list longer than the batch reads at once.
+QByteArray longList(int rows)
+{
+    QByteArray list = "part,designation\n";
+    for (int row = 0; row < rows; ++row) {
+        list += "P" + QByteArray::number(row) + ",M10x1.5-6g\n";
+    }
+    return list;
 }
 
 const QByteArray kResultColumns = "side,unit,basic,allowance,class_tolerance,after_plate_max,after_plate_min,"
@@ -141,6 +186,16 @@ private slots:
                    "M10x1.5-6g,5mil,8um,,,,,,,,,,\"plating_min has a unit Orvanta does not know: mil (use in, mm, "
                    "um or \xC2\xB5m)\"\n")
             << 1;
+        QTest::newRow("thickness below zero, then zero")
+            << QByteArray("designation,plating_min,plating_max\nM10x1.5-6g,-0.001,0.008\nM10x1.5-6g,0.005,-5um\n"
+                          "M10x1.5-6g,0,0.008\n")
+            << QByteArray(
+                   "designation,plating_min,plating_max,side,unit,basic,allowance,class_tolerance,after_plate_max,"
+                   "after_plate_min,pre_plate_max,pre_plate_min,error\n"
+                   "M10x1.5-6g,-0.001,0.008,,,,,,,,,,plating_min is below zero: -0.001\n"
+                   "M10x1.5-6g,0.005,-5um,,,,,,,,,,plating_max is below zero: -5um\n"
+                   "M10x1.5-6g,0.0000,0.0080,external,mm,9.0260,0.0320,0.1320,8.9940,8.8620,8.9620,8.8620,\n")
+            << 1;
         QTest::newRow("allowance column")
             << QByteArray("designation,after_plate\nM10x1.5-6g,allowance\nM10x1.5-6g,maybe\n")
             << "designation,after_plate," + kResultColumns +
@@ -221,6 +276,31 @@ private slots:
         QCOMPARE(lines.size(), 5); // header, three rows, the final line end
         QVERIFY(lines[2].contains("line 3, column 5: not readable as CSV"));
         QVERIFY(lines[3].startsWith("M6x1-6g,"));
+    }
+
+    // A read that fails is never the end of the list, wherever it comes.
+    void a_read_error_fails_the_run_data()
+    {
+        QTest::addColumn<double>("failAt"); // a fraction of the list
+        QTest::newRow("first read") << 0.0;
+        QTest::newRow("midway, rows already written") << 0.6;
+        QTest::newRow("after the last byte") << 1.0;
+    }
+    void a_read_error_fails_the_run()
+    {
+        QFETCH(double, failAt);
+        FailingSource source{longList(10000), 0, 0};
+        QVERIFY(source.bytes.size() > 2 * 65536); // more than one read
+        source.failAt = static_cast<qsizetype>(failAt * static_cast<double>(source.bytes.size()));
+        std::FILE* in = failingFile(source);
+        QVERIFY(in != nullptr);
+        const BatchRun run = runBatch(in, {.inputName = "parts.csv"});
+        std::fclose(in);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.errors, QByteArray("orvanta-cli: reading parts.csv failed: Input/output error\n"));
+        if (failAt > 0.5) {
+            QVERIFY(run.output.count('\n') > 1000); // rows had been written: the failure is not the list's end
+        }
     }
 
     // Rows in = rows out per side, over generated lists.

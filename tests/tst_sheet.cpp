@@ -9,8 +9,10 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -54,9 +56,10 @@ class SheetTest : public QObject {
         calc->enter();
     }
 
-    // Sheet, a part number, then Save PDF to `path` (answering the file
-    // dialog) unless `path` is empty; returns the record as shown.
-    QString useSheet(const QString& partNumber, const QString& path)
+    // Sheet, a part number (and `notes`, pasted in), then Save PDF to `path`
+    // (answering the file dialog) unless `path` is empty; returns the record
+    // as shown.
+    QString useSheet(const QString& partNumber, const QString& path, const QString& notes = QString())
     {
         QString shown;
         calc->answerer().setDialogHandler([&](QWidget* modal) {
@@ -65,6 +68,9 @@ class SheetTest : public QObject {
                 QMetaObject::invokeMethod(files, "accept"); // as the Save button does
             } else if (auto* sheet = qobject_cast<orvanta::FrmSheet*>(modal); sheet && shown.isEmpty()) {
                 QTest::keyClicks(sheet->txtpartnumber, partNumber);
+                if (!notes.isEmpty()) {
+                    sheet->txtnotes->setPlainText(notes);
+                }
                 shown = sheet->txtsheet->toPlainText();
                 if (!path.isEmpty()) {
                     sheet->cmdsavepdf->click();
@@ -81,19 +87,24 @@ private slots:
     void init() { calc = std::make_unique<CalculatorDriver>(); }
     void cleanup() { calc.reset(); }
 
-    void the_pdf_holds_the_whole_job_on_one_page_data()
+    // The job (thread, limits, wires, gauges, taps) on the first page; on
+    // Letter, shorter than A4, the standards behind it go on to a second page
+    // rather than the whole shrinking below 7 pt.
+    void the_pdf_holds_the_whole_job_on_its_first_page_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("paper");
+        QTest::addColumn<int>("pages");
         QTest::newRow("A4 elsewhere") << "de_DE"
-                                      << "A4";
+                                      << "A4" << 1;
         QTest::newRow("Letter in the United States") << "en_US"
-                                                     << "letter";
+                                                     << "letter" << 2;
     }
-    void the_pdf_holds_the_whole_job_on_one_page()
+    void the_pdf_holds_the_whole_job_on_its_first_page()
     {
         QFETCH(QString, locale);
         QFETCH(QString, paper);
+        QFETCH(int, pages);
         QLocale::setDefault(QLocale(locale));
         QVERIFY(!calc->form().cmdsheet->isEnabled());
         fillAndCalculate(QStringLiteral("1/2-13 UNC-2A/2B"));
@@ -103,15 +114,51 @@ private slots:
         useSheet(QStringLiteral("PN-4711/B"), path);
         QLocale::setDefault(QLocale::c());
         QVERIFY(calc->messages().isEmpty());
-        const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-l"),
+                                                               QStringLiteral("1"), path, QStringLiteral("-")});
         for (const char* expected : {"PN-4711/B", "1/2-13 UNC-2A/2B, class limits after plating", "0.4485", "0.4435",
                                      "0.4465", "0.4427", "0.4500", "0.4565", "0.4520", "0.4573", "0.0005", "0.0002",
                                      "GO setting plug", "NOT GO plug", "(pick)", "ASME B1.2"}) {
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
         }
         const QString info = run(QStringLiteral("pdfinfo"), {path});
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))), qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("(%1)").arg(paper)), qPrintable(info));
+        const QString all = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(all.contains(QStringLiteral("three-wire formula of Machinery's Handbook")));
+    }
+
+    // 150 lines of notes do not shrink the record out of reading: the job on
+    // the first page, the notes on the pages after, each page numbered.
+    void long_notes_go_on_to_further_pages()
+    {
+        fillAndCalculate(QStringLiteral("1/2-13 UNC-2A/2B"));
+        QStringList notes;
+        for (int line = 1; line <= 150; ++line) {
+            notes << QStringLiteral("Deburr note %1 of 150").arg(line);
+        }
+        const QString path = folder.filePath(QStringLiteral("notes.pdf"));
+        useSheet(QStringLiteral("PN-150"), path, notes.join(QLatin1Char('\n')));
+        QVERIFY(calc->messages().isEmpty());
+        const QString info = run(QStringLiteral("pdfinfo"), {path});
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n")).match(info);
+        QVERIFY2(pages.hasMatch() && pages.captured(1).toInt() > 1, qPrintable(info));
+        const int count = pages.captured(1).toInt();
+        const auto page = [&](int number) {
+            return run(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-f"), QString::number(number), QStringLiteral("-l"), QString::number(number),
+                        path, QStringLiteral("-")});
+        };
+        const QString first = page(1);
+        for (const char* expected : {"PN-150", "0.4465", "0.4427", "0.4520", "0.4573", "NOT GO plug", "page 1 of"}) {
+            QVERIFY2(first.contains(QLatin1String(expected)), expected);
+        }
+        QVERIFY(!first.contains(QStringLiteral("Deburr note")));
+        QVERIFY(page(2).contains(QStringLiteral("Deburr note 1 of 150\n")));
+        const QString all = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(all.contains(QStringLiteral("Deburr note 150 of 150\n")));
+        QCOMPARE(all.count(QStringLiteral("Deburr note ")), 150);
+        QVERIFY(page(count).contains(QStringLiteral("page %1 of %1").arg(count)));
     }
 
     void limits_typed_by_hand_have_no_gauging()

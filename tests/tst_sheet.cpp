@@ -36,9 +36,13 @@ class SheetTest : public QObject {
     std::unique_ptr<CalculatorDriver> calc;
     QTemporaryDir folder;
 
-    // Thread, the designation, Fill; then both sides' thicknesses.
+    // Thread, the designation, Fill; then both sides' thicknesses, written
+    // with the locale's decimal separator.
     void fillAndCalculate(const QString& designation)
     {
+        const auto typed = [](const char* number) {
+            return QString::fromLatin1(number).replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+        };
         calc->answerer().setDialogHandler([&](QWidget* modal) {
             if (auto* dialog = qobject_cast<orvanta::FrmThread*>(modal)) {
                 dialog->txtdesignation->setText(designation);
@@ -47,12 +51,12 @@ class SheetTest : public QObject {
         });
         calc->clickName(QStringLiteral("cmdthread"));
         calc->answerer().setDialogHandler({});
-        calc->typeAndTab({"0.0005"});
-        calc->type("0.0002");
+        calc->typeAndTab({typed("0.0005")});
+        calc->type(typed("0.0002"));
         calc->enter();
         calc->click(calc->form().txtintminthickness);
-        calc->typeAndTab({"0.0002"});
-        calc->type("0.0005");
+        calc->typeAndTab({typed("0.0002")});
+        calc->type(typed("0.0005"));
         calc->enter();
     }
 
@@ -126,6 +130,33 @@ private slots:
         QVERIFY2(info.contains(QStringLiteral("(%1)").arg(paper)), qPrintable(info));
         const QString all = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
         QVERIFY(all.contains(QStringLiteral("three-wire formula of Machinery's Handbook")));
+    }
+
+    // In a comma locale every number of the record is written with a comma,
+    // the wire, gauge and tap texts of the gauging library among them; a
+    // point stays only in names (ASME B1.2) and the program's version.
+    // ctest runs it as tst_sheet_comma_locale, in de_DE.UTF-8.
+    void the_record_in_a_comma_locale_has_no_number_with_a_point()
+    {
+        if (QLocale::system().decimalPoint() != QLatin1Char(',')) {
+            QSKIP("needs a comma locale, such as ORVANTA_TEST_LOCALE=de_DE.UTF-8");
+        }
+        fillAndCalculate(QStringLiteral("1/4-20 UNC-2A/2B"));
+        QVERIFY(calc->form().cmdsheet->isEnabled());
+        const QString path = folder.filePath(QStringLiteral("comma.pdf"));
+        const QString shown = useSheet(QStringLiteral("PN-7"), path);
+        QVERIFY(calc->messages().isEmpty());
+        const QString saved = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        const QRegularExpression pointNumber(QStringLiteral("(?<![A-Za-z\\d.,])\\d+\\.\\d"));
+        for (const QString& record : {shown, saved}) {
+            QVERIFY(record.contains(QStringLiteral("best wire 0,0289 in")));
+            QVERIFY(record.contains(QStringLiteral("X tolerance 0,0003 in")));
+            for (const QString& line : record.split(QLatin1Char('\n'))) {
+                if (!line.contains(QLatin1String("Orvanta "))) { // the version
+                    QVERIFY2(!line.contains(pointNumber), qPrintable(line));
+                }
+            }
+        }
     }
 
     // 150 lines of notes do not shrink the record out of reading: the job on

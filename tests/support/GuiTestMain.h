@@ -1,5 +1,6 @@
 // main() for GUI tests: offscreen unless a platform is chosen, and the C
-// locale so that numbers use a decimal point whatever the machine says.
+// locale so that numbers use a decimal point whatever the machine says,
+// unless a test is run in ORVANTA_TEST_LOCALE on purpose.
 #pragma once
 
 #include <QApplication>
@@ -12,7 +13,8 @@
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                                                          \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         }                                                                                                              \
-        qputenv("LC_ALL", "C");                                                                                        \
+        const QByteArray testLocale = qgetenv("ORVANTA_TEST_LOCALE");                                                  \
+        qputenv("LC_ALL", testLocale.isEmpty() ? QByteArray("C") : testLocale);                                        \
         QApplication app(argc, argv);                                                                                  \
         QLocale::setDefault(QLocale::c());                                                                             \
         TestClass test;                                                                                                \

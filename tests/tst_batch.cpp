@@ -3,6 +3,7 @@
 #include "BatchCommand.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -244,6 +245,25 @@ private slots:
         QCOMPARE(run.output.count("\nA-1,"), 3 + 3 + 2 + 2 + 7);
         QVERIFY(run.output.contains("\nA-2,M7x2,,,,,,,,,,,,,M7 has no pitch 2\n"));
         QVERIFY(run.output.contains("\nA-3,,,,,,,,,,,,,,a row without a designation cannot be inspected\n"));
+    }
+
+    // --inspect --decimal-comma: every number of a row with a comma, the
+    // wire names, notes and errors among them; a point only in names
+    // (ASME B1.2, M10x1.5).
+    void inspect_with_a_decimal_comma_writes_no_point()
+    {
+        const BatchRun run = runBatch("part;designation;plating_min;plating_max\n"
+                                      "A-1;1/4-20 UNC-2A/2B;0,0002;0,0003\nA-2;M10x1.5-6H/6g;5um;8um\n"
+                                      "A-3;1/4-20 UNC-2B;0,0001;0,0013\n",
+                                      {.delimiter = ';', .decimalComma = true, .inspect = true});
+        QCOMPARE(run.status, 1); // A-3's band is too narrow for a tap
+        const QRegularExpression pointNumber(QStringLiteral("(?<![A-Za-z\\d.,])\\d+\\.\\d"));
+        const QString output = QString::fromUtf8(run.output);
+        QVERIFY2(!output.contains(pointNumber), qPrintable(pointNumber.match(output).captured()));
+        for (const char* expected : {"best wire 0,0289 in", "X tolerance 0,0003 in", "this band: 0,1320 mm",
+                                     "the band (0,0001 in) is narrower"}) {
+            QVERIFY2(output.contains(QLatin1String(expected)), expected);
+        }
     }
 
     void refuses_what_is_not_a_parts_list_data()

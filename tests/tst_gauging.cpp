@@ -62,6 +62,21 @@ const Check& only(const std::vector<Check>& checks, Item item)
     return *found;
 }
 
+// One data row per designation, named by it.
+void designationRows(std::initializer_list<const char*> designations)
+{
+    QTest::addColumn<QString>("designation");
+    for (const char* designation : designations) {
+        QTest::newRow(designation) << designation;
+    }
+}
+
+// The gauges of a side for its class band after plating.
+std::vector<Check> classGauges(const orvanta::threads::ThreadLimits& limits, const orvanta::threads::SideLimits& side)
+{
+    return orvanta::gauging::gauges(limits, side.side, Band{side.min, side.max, Stage::AfterPlate});
+}
+
 QString text(const orvanta::gauging::Phrase& phrase)
 {
     return QString::fromStdString(phrase.written("."));
@@ -313,26 +328,22 @@ private slots:
     // limit; a tolerance taken the wrong way leaves the band.
     void inch_gauges_lie_inside_their_band_data()
     {
-        QTest::addColumn<QString>("designation");
-        for (const char* designation : {"1/4-20 UNC-2A/2B", "2-4-1/2 UNC-2A/2B", "3-6 UN-2A/2B", "#10-32 UNF-3A/3B"}) {
-            QTest::newRow(designation) << designation;
-        }
+        designationRows({"1/4-20 UNC-2A/2B", "2-4-1/2 UNC-2A/2B", "3-6 UN-2A/2B", "#10-32 UNF-3A/3B"});
     }
     void inch_gauges_lie_inside_their_band()
     {
         QFETCH(QString, designation);
         const orvanta::threads::ThreadLimits limits = threadOf(qPrintable(designation));
         for (const auto& side : {*limits.external, *limits.internal}) {
-            const Band band{side.min, side.max, Stage::AfterPlate};
-            const std::vector<Check> checks = orvanta::gauging::gauges(limits, side.side, band);
+            const std::vector<Check> checks = classGauges(limits, side);
             QCOMPARE(checks.size(), std::size_t(2));
             for (const Check& check : checks) {
                 QVERIFY2(check.error.empty(), qPrintable(text(check.error)));
                 QVERIFY(check.min < check.max);
-                QVERIFY(check.min >= band.min - 1e-12 && check.max <= band.max + 1e-12);
+                QVERIFY(check.min >= side.min - 1e-12 && check.max <= side.max + 1e-12);
                 const bool go = check.item == Item::GoGauge;
                 const bool atMax = go == (side.side == orvanta::ThreadSide::External);
-                QCOMPARE(atMax ? check.max : check.min, atMax ? band.max : band.min);
+                QCOMPARE(atMax ? check.max : check.min, atMax ? side.max : side.min);
             }
         }
     }
@@ -369,8 +380,7 @@ private slots:
         QFETCH(QString, designation);
         QFETCH(QString, x);
         const orvanta::threads::ThreadLimits limits = threadOf(qPrintable(designation));
-        const Band band{limits.external->min, limits.external->max, Stage::AfterPlate};
-        for (const Check& check : orvanta::gauging::gauges(limits, orvanta::ThreadSide::External, band)) {
+        for (const Check& check : classGauges(limits, *limits.external)) {
             QVERIFY2(check.error.empty(), qPrintable(text(check.error)));
             QCOMPARE(fourDecimals(check.max - check.min), x);
             QVERIFY(text(check.note).startsWith("X tolerance " + x + " in"));
@@ -408,10 +418,7 @@ private slots:
     // product limit they check and lie outside the band.
     void metric_gauges_sit_where_iso_1502_puts_them_data()
     {
-        QTest::addColumn<QString>("designation");
-        for (const char* designation : {"M10x1.5-6H/6g", "M3x0.5-6H/6g", "M36x4-6H/6g", "M12x1.25-5H/4h"}) {
-            QTest::newRow(designation) << designation;
-        }
+        designationRows({"M10x1.5-6H/6g", "M3x0.5-6H/6g", "M36x4-6H/6g", "M12x1.25-5H/4h"});
     }
     void metric_gauges_sit_where_iso_1502_puts_them()
     {
@@ -419,8 +426,7 @@ private slots:
         const orvanta::threads::ThreadLimits limits = threadOf(qPrintable(designation));
         for (const auto& side : {*limits.external, *limits.internal}) {
             const bool external = side.side == orvanta::ThreadSide::External;
-            const Band band{side.min, side.max, Stage::AfterPlate};
-            const std::vector<Check> checks = orvanta::gauging::gauges(limits, side.side, band);
+            const std::vector<Check> checks = classGauges(limits, side);
             const Check& go = only(checks, Item::GoGauge);
             const Check& notGo = only(checks, Item::NotGoGauge);
             QCOMPARE(text(go.name), external ? QStringLiteral("GO ring") : QStringLiteral("GO plug"));
@@ -430,7 +436,7 @@ private slots:
                 const double centre = (check->min + check->max) / 2;
                 QVERIFY(external ? *check->wearLimit > centre : *check->wearLimit < centre);
             }
-            QCOMPARE(fourDecimals(external ? notGo.max : notGo.min), fourDecimals(external ? band.min : band.max));
+            QCOMPARE(fourDecimals(external ? notGo.max : notGo.min), fourDecimals(external ? side.min : side.max));
         }
     }
 

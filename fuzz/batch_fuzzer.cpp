@@ -44,7 +44,8 @@ void checkDesignation(std::string_view text)
         if (!*side) {
             continue;
         }
-        const orvanta::gauging::SideBands bands{{(*side)->min, (*side)->max, orvanta::gauging::Stage::AfterPlate}};
+        orvanta::gauging::SideBands bands;
+        bands.afterPlate = {(*side)->min, (*side)->max, orvanta::gauging::Stage::AfterPlate};
         for (const orvanta::gauging::StageChecks& stage :
              orvanta::gauging::inspectSide(*lookup.limits, **side, bands, {})) {
             for (const orvanta::gauging::Check& check : stage.checks) {

@@ -269,6 +269,21 @@ private slots:
             << "tap"
             << "ground-thread tap limits are tabulated for 8 to 80 threads per inch up to 1 in.; the sources read "
                "do not settle the tap's pitch diameter limits for this size and pitch";
+        QTest::newRow("pre-plate band above the largest H-limit")
+            << "1/4-20 UNC-2B"
+            << "0.0012:0.0012"
+            << ""
+            << "pre_plate"
+            << "tap"
+            << "the band lies above H10, the largest tap class tabulated";
+        QTest::newRow("X table stops at 8 in.")
+            << "8-1/4-8 UNS-2A"
+            << ""
+            << ""
+            << "after_plate"
+            << "go_gauge"
+            << "ASME B1.2's X table, as Orvanta carries it, gives no pitch diameter tolerance for 8 threads per "
+               "inch at this size";
         QTest::newRow("H-limit taps stop at 8 threads per inch")
             << "1-7 UNS-2B"
             << ""
@@ -438,6 +453,78 @@ private slots:
             }
             QCOMPARE(fourDecimals(external ? notGo.max : notGo.min), fourDecimals(external ? side.min : side.max));
         }
+    }
+
+    // ISO 1502 places the GO ring's zone inside the product tolerance by
+    // ZR and the GO plug's by ZPL (GOST 24997-81 Table 5: over 125 up to
+    // 200 um, ZR = 8 um, ZPL = 12 um; over 24 up to 50 um, ZR = -4 um).
+    void go_gauges_sit_z_inside_the_limit_data()
+    {
+        QTest::addColumn<bool>("external");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("inside");
+        QTest::newRow("ring, ZR = 8 um") << true << 0.150 << 0.008;
+        QTest::newRow("ring, ZR = -4 um") << true << 0.040 << -0.004;
+        QTest::newRow("plug, ZPL = 12 um") << false << 0.150 << 0.012;
+        QTest::newRow("plug, ZPL = 0 um") << false << 0.040 << 0.0;
+    }
+    void go_gauges_sit_z_inside_the_limit()
+    {
+        QFETCH(bool, external);
+        QFETCH(double, width);
+        QFETCH(double, inside);
+        const orvanta::threads::ThreadLimits limits = threadOf("M10x1.5-6H/6g");
+        const auto& side = external ? *limits.external : *limits.internal;
+        const Band band{side.min, side.min + width, Stage::AfterPlate};
+        const std::vector<Check> checks = orvanta::gauging::gauges(limits, side.side, band);
+        const Check& go = only(checks, Item::GoGauge);
+        const double centre = (go.min + go.max) / 2;
+        QCOMPARE(fourDecimals(external ? band.max - centre : centre - band.min), fourDecimals(inside));
+    }
+
+    // ISO 1502's rows run "over ... up to and including", the first from
+    // 24 um itself (AS 1014); a band on a row's edge takes the lower row.
+    void iso_1502_row_edges_data()
+    {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("below the table") << 0.0239 << "";
+        QTest::newRow("24 um, the first row") << 0.024 << "over 24 up to 50";
+        QTest::newRow("50 um") << 0.050 << "over 24 up to 50";
+        QTest::newRow("just over 50 um") << 0.0501 << "over 50 up to 80";
+        QTest::newRow("125 um") << 0.125 << "over 80 up to 125";
+        QTest::newRow("just over 125 um") << 0.1251 << "over 125 up to 200";
+        QTest::newRow("900 um, the last row") << 0.900 << "over 710 up to 900";
+        QTest::newRow("above the table") << 0.9001 << "";
+    }
+    void iso_1502_row_edges()
+    {
+        QFETCH(double, width);
+        QFETCH(QString, row);
+        const orvanta::threads::ThreadLimits limits = threadOf("M10x1.5-6g");
+        const Band band{limits.external->max - width, limits.external->max, Stage::AfterPlate};
+        const std::vector<Check> checks = orvanta::gauging::gauges(limits, orvanta::ThreadSide::External, band);
+        const Check& go = only(checks, Item::GoGauge);
+        if (row.isEmpty()) {
+            QVERIFY(text(go.error).startsWith(QLatin1String("ISO 1502's table runs from")));
+        } else {
+            QVERIFY2(text(go.note).startsWith("row for a pitch diameter tolerance " + row + " \u00B5m"),
+                     qPrintable(text(go.note)));
+        }
+    }
+
+    // A plated side whose plating leaves no band: its final checks stand
+    // (without taps: the thread is not tapped to its final band) and the
+    // pre-plate stage is the calculator's message alone.
+    void plating_that_leaves_no_band_keeps_the_final_checks()
+    {
+        QStringList seen;
+        for (const InspectRow& row : rowsFor("1/4-20 UNC-2B", "0.0001:0.0014")) {
+            seen << cell(row, InspectColumn::Stage) + " " + cell(row, InspectColumn::Item) + " " +
+                        cell(row, InspectColumn::Error);
+        }
+        QCOMPARE(seen, QStringList({"after_plate go_gauge ", "after_plate not_go_gauge ",
+                                    "pre_plate  Plate thickness is too great."}));
     }
 
     // Gauge tolerances are warned of when they take more than a quarter of

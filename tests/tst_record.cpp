@@ -578,6 +578,42 @@ private slots:
                      qPrintable(reasons.front()));
         }
     }
+
+    // The standards behind the record follow its unit; the gauges, taps and
+    // wires are named only where a designation gave them.
+    void names_the_standards_of_its_unit_data()
+    {
+        QTest::addColumn<RecordInput>("in");
+        QTest::addColumn<QStringList>("rows");
+        const QString plating = QStringLiteral("Plating: each limit moves by four times a plating thickness (60 "
+                                               "degree threads)");
+        QTest::newRow("inch, filled")
+            << input("1/2-13 UNC-2A", "1/2-13 UNC-2A, class limits after plating", UnitSystem::Inch, ".",
+                     {shown(ThreadSide::External, "0.4485", "0.4435", "0.0005", "0.0002", "0.4465", "0.4427")})
+            << QStringList({"Limits: ASME B1.1 (Unified inch screw threads)", plating, "Gauges: ASME B1.2",
+                            "Taps: ASME B94.9", "Wires: three-wire formula of Machinery's Handbook"});
+        QTest::newRow("metric, filled")
+            << input("M10x1.5-6g", "M10x1.5-6g, class limits after plating", UnitSystem::Metric, ".",
+                     {shown(ThreadSide::External, "8.9940", "8.8620", "0.0080", "0.0050", "8.9620", "8.8420")})
+            << QStringList({"Limits: ISO 965-1 / ASME B1.13M (ISO metric screw threads)", plating, "Gauges: ISO 1502",
+                            "Taps: ISO 2857", "Wires: three-wire formula of Machinery's Handbook"});
+        QTest::newRow("metric, by hand")
+            << input("", "", UnitSystem::Metric, ".",
+                     {shown(ThreadSide::External, "8.9940", "8.8620", "0.0080", "0.0050", "8.9620", "8.8420")})
+            << QStringList({"Limits: ISO 965-1 / ASME B1.13M (ISO metric screw threads)", plating});
+    }
+    void names_the_standards_of_its_unit()
+    {
+        QFETCH(RecordInput, in);
+        QFETCH(QStringList, rows);
+        const ThreadRecord record = orvanta::record::buildRecord(in);
+        QCOMPARE(q(record.sections.back().heading), QStringLiteral("Standards"));
+        QStringList written;
+        for (const std::vector<std::string>& row : record.sections.back().rows) {
+            written << q(row.at(0)) + ": " + q(row.at(1));
+        }
+        QCOMPARE(written, rows);
+    }
 };
 
 QTEST_GUILESS_MAIN(RecordTest)

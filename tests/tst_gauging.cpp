@@ -389,6 +389,8 @@ private slots:
                                              << "0.0006";
         QTest::newRow("6-20 UNS, over 4 in.") << "6-20 UNS-2A"
                                               << "0.0005";
+        QTest::newRow("8-8 UNS, to 8 in.") << "8-8 UNS-2A"
+                                           << "0.0006";
     }
     void inch_x_tolerance_follows_the_diameter_columns()
     {

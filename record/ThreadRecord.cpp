@@ -88,7 +88,9 @@ void addChecks(Section& section, std::vector<std::string>& notes, const gauging:
                                 formatPitchValue(check.max, separator),
                                 check.wearLimit ? formatPitchValue(*check.wearLimit, separator) : std::string(),
                                 check.standard});
-        addNote(check.note.written(separator));
+        // A tap's note is its own (the pick); gauges and wires share theirs.
+        const std::string note = check.note.written(separator);
+        addNote(check.item == gauging::Item::Tap && !note.empty() ? check.name.written(separator) + ": " + note : note);
     }
 }
 

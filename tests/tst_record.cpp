@@ -224,7 +224,7 @@ private slots:
             << "inch" << QStringList{"0.4500", "0.0015", "0.0050", "0.4500", "0.0000", "0.0065"}
             << "best wire 0.0444 in"
             << QStringList{"External: X tolerance ", "External: M = E - 0.866025 P + 3 W", "Internal: X tolerance ",
-                           "Internal: picked: "};
+                           "Internal: H8: picked: "};
 
         // The after-plate maximum changed by hand: the class values no
         // longer describe what is shown, the gauges follow the shown band.
@@ -233,7 +233,7 @@ private slots:
                      {shown(ext, "0.4480", "0.4435", "0.0005", "0.0002", "0.4460", "0.4427"), halfInch[1]}, true)
             << "1/2-13 UNC-2A/2B, class limits after plating, edited"
             << "inch" << QStringList{} << "best wire 0.0444 in"
-            << QStringList{"External: X tolerance ", "Internal: picked: "};
+            << QStringList{"External: X tolerance ", "Internal: H8: picked: "};
 
         // tst_batch's 1/4-20 UNC-2A row with 0.0002 to 0.0003 in; ASME
         // B1.2's X tolerance at 20 threads per inch, 1/4 in: 0.0003 in.
@@ -273,7 +273,7 @@ private slots:
                    "External: M = E - 0,866025 P + 3 W",
                    "Internal: row for a pitch diameter tolerance over 125 up to 200 \u00B5m (this band: 0,1800 mm)",
                    "Internal: row for a pitch diameter tolerance over 125 up to 200 \u00B5m (this band: 0,1720 mm)",
-                   "Internal: picked: "};
+                   "Internal: ISO 3: picked: "};
 
         QTest::newRow("M10x1.5-6g, decimal point")
             << input("M10x1.5-6g", "M10x1.5-6g, class limits after plating", UnitSystem::Metric, ".",

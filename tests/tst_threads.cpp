@@ -71,6 +71,68 @@ private slots:
         }
     }
 
+    // Major and minor diameter limits against published rows, one file per
+    // unit (published_diameters_inch.csv, published_diameters_metric.csv):
+    // designation,side,major_max,major_min,minor_max,minor_min,source,
+    // disagreement. An empty cell is one its source does not print; "none"
+    // is a limit the standard does not set, which must stay absent.
+    void matches_published_diameters_data()
+    {
+        QTest::addColumn<QString>("designation");
+        QTest::addColumn<bool>("external");
+        QTest::addColumn<QStringList>("published");
+        QTest::addColumn<QString>("disagreement");
+        int rows = 0;
+        for (const char* name : {"published_diameters_inch.csv", "published_diameters_metric.csv"}) {
+            QFile file(QStringLiteral(ORVANTA_TEST_DATA_DIR "/") + QLatin1String(name));
+            QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), name);
+            file.readLine(); // header
+            int line = 1;
+            while (!file.atEnd()) {
+                const QStringList cells = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
+                QCOMPARE(cells.size(), 8);
+                ++line;
+                ++rows;
+                QTest::addRow("%s:%d %s %s", name, line, qPrintable(cells[0]), qPrintable(cells[1]))
+                    << cells[0] << (cells[1] == QLatin1String("external")) << cells.mid(2, 4) << cells[7];
+            }
+        }
+        QVERIFY(rows > 200);
+    }
+    void matches_published_diameters()
+    {
+        QFETCH(QString, designation);
+        QFETCH(bool, external);
+        QFETCH(QStringList, published);
+        QFETCH(QString, disagreement);
+        const ThreadLookup lookup = orvanta::threads::lookUpThread(designation.toStdString());
+        QVERIFY2(lookup.limits, lookup.error.c_str());
+        const auto& side = external ? lookup.limits->external : lookup.limits->internal;
+        QVERIFY(side);
+        const int decimals = lookup.limits->unit == orvanta::UnitSystem::Inch ? 4 : 3;
+        const auto shown = [&](const std::optional<double>& value) {
+            return value ? QString::fromStdString(orvanta::formatFixed(*value, decimals, ".")) : QStringLiteral("none");
+        };
+        const QStringList computed{shown(side->major.max), shown(side->major.min), shown(side->minor.max),
+                                   shown(side->minor.min)};
+        bool same = true;
+        for (int i = 0; i < 4; ++i) {
+            if (published[i].isEmpty()) {
+                continue;
+            }
+            const std::optional<double> value = orvanta::parseNumber(published[i].toStdString(), ".");
+            const QString expected =
+                value ? QString::fromStdString(orvanta::formatFixed(*value, decimals, ".")) : published[i];
+            same = same && computed[i] == expected;
+            if (disagreement.isEmpty()) {
+                QCOMPARE(computed[i], expected);
+            }
+        }
+        if (!disagreement.isEmpty()) {
+            QVERIFY2(!same, qPrintable(disagreement));
+        }
+    }
+
     void reads_designations_as_written_data()
     {
         QTest::addColumn<QString>("written");
@@ -402,6 +464,76 @@ private slots:
             const std::string someClass = designation.front() == 'M' ? designation + "-6H" : designation;
             QVERIFY2(orvanta::threads::lookUpThread(someClass).limits, designation.c_str());
         }
+    }
+
+    // Limits ISO 965-1 does not set, and crest tolerances no table cell
+    // backs (4h and 8g: no published Td of grades 4 and 8 found; P 4.5:
+    // its Td is printed only to 0.01 mm), stay empty while the rest is set.
+    void leaves_unset_diameter_limits_empty_data()
+    {
+        QTest::addColumn<QString>("designation");
+        QTest::addColumn<bool>("external");
+        QTest::addColumn<QString>("absent"); // which limits must be empty
+        QTest::newRow("external minor minimum") << "M10x1.5-6g" << true << "minor.min";
+        QTest::newRow("internal major maximum") << "M10x1.5-6H" << false << "major.max";
+        QTest::newRow("4h major minimum") << "M10x1.5-4h" << true << "major.min minor.min";
+        QTest::newRow("8g major minimum") << "M10x1.5-8g" << true << "major.min minor.min";
+        QTest::newRow("coarse P 4.5 major minimum") << "M42-6h" << true << "major.min minor.min";
+        QTest::newRow("TD1 grade 6 at P 0.25") << "M1x0.25-6H" << false << "major.max minor.max";
+        QTest::newRow("TD1 grade 7 at P 1.5") << "M10x1.5-7H" << false << "major.max minor.max";
+    }
+    void leaves_unset_diameter_limits_empty()
+    {
+        QFETCH(QString, designation);
+        QFETCH(bool, external);
+        QFETCH(QString, absent);
+        const ThreadLookup lookup = orvanta::threads::lookUpThread(designation.toStdString());
+        QVERIFY2(lookup.limits, lookup.error.c_str());
+        const auto& side = external ? lookup.limits->external : lookup.limits->internal;
+        QVERIFY(side);
+        const std::pair<const char*, const std::optional<double>*> limits[] = {{"major.max", &side->major.max},
+                                                                               {"major.min", &side->major.min},
+                                                                               {"minor.max", &side->minor.max},
+                                                                               {"minor.min", &side->minor.min}};
+        for (const auto& [name, value] : limits) {
+            QVERIFY2(absent.contains(QLatin1String(name)) != value->has_value(), name);
+        }
+    }
+
+    // The tables print one row for a UN thread and its UNR form, and a fit
+    // names both sides: the diameters must not depend on how it was written.
+    void inch_diameters_follow_the_thread_not_the_spelling_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<bool>("external");
+        QTest::newRow("UNRC") << "2-1/2-4 UNRC-1A"
+                              << "2-1/2-4 UNC-1A" << true;
+        QTest::newRow("UNR 8-pitch") << "2-1/2-8 UNR-3A"
+                                     << "2-1/2-8 UN-3A" << true;
+        QTest::newRow("fit, external") << "1/4-20 UNC-2A/2B"
+                                       << "1/4-20 UNC-2A" << true;
+        QTest::newRow("fit, internal") << "#10-24 UNC-3A/3B"
+                                       << "#10-24 UNC-3B" << false;
+        QTest::newRow("left hand") << "1/2-13 UNC-2B-LH"
+                                   << "1/2-13 UNC-2B" << false;
+    }
+    void inch_diameters_follow_the_thread_not_the_spelling()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, plain);
+        QFETCH(bool, external);
+        const ThreadLookup a = orvanta::threads::lookUpThread(written.toStdString());
+        const ThreadLookup b = orvanta::threads::lookUpThread(plain.toStdString());
+        QVERIFY2(a.limits && b.limits, (a.error + b.error).c_str());
+        const auto& sa = external ? a.limits->external : a.limits->internal;
+        const auto& sb = external ? b.limits->external : b.limits->internal;
+        QVERIFY(sa && sb);
+        QVERIFY(sb->major.min && sb->minor.max);
+        QCOMPARE(sa->major.max, sb->major.max);
+        QCOMPARE(sa->major.min, sb->major.min);
+        QCOMPARE(sa->minor.max, sb->minor.max);
+        QCOMPARE(sa->minor.min, sb->minor.min);
     }
 };
 

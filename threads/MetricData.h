@@ -39,8 +39,18 @@ struct MetricDeviations {
     int g; // es of g; EI of G is its opposite
 };
 
+// Crest diameter tolerances in µm by pitch: Td of grades 4, 6, 8 (external
+// major diameter) and TD1 of grades 4 to 8 (internal minor diameter); 0 where
+// the table gives no value.
+struct MetricCrestTolerances {
+    long pitchMicro;
+    int majorTolerance[3]; // Td, grades 4, 6, 8
+    int minorTolerance[5]; // TD1, grades 4 to 8
+};
+
 [[nodiscard]] std::span<const MetricSizePitches> metricSizes();
 [[nodiscard]] std::span<const MetricGradeSixTolerance> metricGradeSixTolerances();
 [[nodiscard]] std::span<const MetricDeviations> metricDeviations();
+[[nodiscard]] std::span<const MetricCrestTolerances> metricCrestTolerances();
 
 } // namespace orvanta::threads

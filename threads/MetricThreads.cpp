@@ -5,6 +5,7 @@
 #include "Rounding.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace orvanta::threads {
 
@@ -98,6 +99,63 @@ std::optional<SideMicrons> sideMicrons(long basic, const MetricGradeSixTolerance
     tolerance = roundToR40(1.32 * tolerance);
     const long min = basic + *deviation;
     return SideMicrons{basic, *deviation, tolerance, min + tolerance, min};
+}
+
+// The crest grade: the second part of a class such as 4g6g, else its only grade.
+int crestGrade(const MetricClass& c)
+{
+    const std::size_t letter = c.text.find(c.position);
+    if (letter != std::string::npos && letter + 1 < c.text.size()) {
+        return std::atoi(c.text.c_str() + letter + 1);
+    }
+    return c.grade;
+}
+
+// Td (external) or TD1 (internal) in µm for the crest grade; empty where the
+// table has no such cell.
+std::optional<int> crestTolerance(long pitchMicro, int grade, bool external)
+{
+    for (const MetricCrestTolerances& row : metricCrestTolerances()) {
+        if (row.pitchMicro != pitchMicro) {
+            continue;
+        }
+        int value = 0;
+        if (external && (grade == 4 || grade == 6 || grade == 8)) {
+            value = row.majorTolerance[(grade - 4) / 2];
+        } else if (!external && grade >= 4 && grade <= 8) {
+            value = row.minorTolerance[grade - 4];
+        }
+        return value > 0 ? std::optional<int>(value) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> fromMicrons(std::optional<long> micrometres)
+{
+    return micrometres ? std::optional<double>(static_cast<double>(*micrometres) / 1000) : std::nullopt;
+}
+
+// Major and minor limits. The basic minor diameter D - 1.082532 P goes to
+// the nearest micrometre before the deviation is applied, as the published
+// tables print it (M3 x 0.5: 2.459, so 6g gives 2.439, not 2.438 from the
+// rounded pitch diameter). The external minor maximum is that flat-root
+// limit; ISO 965-1 sets no external minor minimum and no internal major
+// maximum.
+void setCrestAndRoot(SideLimits& s, const MetricClass& c, long diameterMicro, long pitchMicro, int deviation)
+{
+    const long basicMinor = diameterMicro - static_cast<long>(roundDown(1'082'532LL * pitchMicro, 6, 0));
+    const std::optional<int> tolerance = crestTolerance(pitchMicro, crestGrade(c), c.external());
+    if (c.external()) {
+        const long majorMax = diameterMicro + deviation;
+        s.major.max = fromMicrons(majorMax);
+        s.major.min = fromMicrons(tolerance ? std::optional<long>(majorMax - *tolerance) : std::nullopt);
+        s.minor.max = fromMicrons(basicMinor + deviation);
+        return;
+    }
+    s.major.min = fromMicrons(diameterMicro + deviation);
+    const long minorMin = basicMinor + deviation;
+    s.minor.min = fromMicrons(minorMin);
+    s.minor.max = fromMicrons(tolerance ? std::optional<long>(minorMin + *tolerance) : std::nullopt);
 }
 
 SideLimits toSideLimits(const SideMicrons& m, bool external, std::string designation)
@@ -194,8 +252,9 @@ ThreadLookup lookUpMetric(const MetricDesignation& thread)
         if (!microns) {
             return lookup;
         }
-        (c->external() ? limits.external : limits.internal) =
-            toSideLimits(*microns, c->external(), threadText + "-" + c->text);
+        SideLimits side = toSideLimits(*microns, c->external(), threadText + "-" + c->text);
+        setCrestAndRoot(side, *c, thread.diameterMicro, pitch, microns->deviation);
+        (c->external() ? limits.external : limits.internal) = std::move(side);
     }
     limits.designation = threadText + "-" + (internal ? internal->text : external->text);
     if (internal && external) {

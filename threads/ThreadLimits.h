@@ -13,6 +13,13 @@
 
 namespace orvanta::threads {
 
+// The limits a standard sets on one diameter; absent where it sets none
+// (an internal thread's major maximum, say), never invented.
+struct DiameterLimits {
+    std::optional<double> max;
+    std::optional<double> min;
+};
+
 // One side of a thread, in its unit (inch or mm). Values are exact to the
 // tables' decimals (four in inch, three in mm), except the class tolerance,
 // which the standard never rounds before use.
@@ -24,6 +31,9 @@ struct SideLimits {
     double classTolerance = 0;
     double max = 0;
     double min = 0;
+    // The crest and root diameters, as the standards' tables give them.
+    DiameterLimits major;
+    DiameterLimits minor;
 };
 
 struct ThreadLimits {

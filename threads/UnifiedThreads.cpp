@@ -3,6 +3,7 @@
 #include "Names.h"
 #include "Rounding.h"
 #include "UnifiedData.h"
+#include "UnifiedDiameters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -364,6 +365,7 @@ ThreadLookup lookUpUnified(const UnifiedDesignation& thread)
         s.classTolerance = static_cast<double>(n.toleranceE9) / 1e9;
         s.max = static_cast<double>(n.maxE4) / 1e4;
         s.min = static_cast<double>(n.minE4) / 1e4;
+        setUnifiedDiameters(s, size.diameterMicro, thread.tpiTenths, c, n.allowanceE4);
         return s;
     };
     if (external) {

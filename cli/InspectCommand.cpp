@@ -46,11 +46,17 @@ void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup&
         std::fprintf(out, "\n%s %s, %s\n", first[C::Side].c_str(), first[C::Designation].c_str(),
                      first[C::Stage] == gauging::stageName(gauging::Stage::PrePlate) ? "pre-plate band"
                                                                                      : "after plating");
+        // A stage the plating leaves no band for has its reason alone, no table.
+        const bool table = std::any_of(rows.begin() + static_cast<std::ptrdiff_t>(start),
+                                       rows.begin() + static_cast<std::ptrdiff_t>(end),
+                                       [](const InspectRow& row) { return !row[C::Name].empty(); });
         std::string line = "  ";
         for (std::size_t i = 0; i < std::size(shown); ++i) {
             line += padded(titles[i], widths[i] + 2);
         }
-        std::fprintf(out, "%s\n", line.substr(0, line.find_last_not_of(' ') + 1).c_str());
+        if (table) {
+            std::fprintf(out, "%s\n", line.substr(0, line.find_last_not_of(' ') + 1).c_str());
+        }
         std::vector<std::string> notes;
         for (std::size_t r = start; r < end; ++r) {
             const InspectRow& row = rows[r];
@@ -58,7 +64,9 @@ void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup&
             for (std::size_t i = 0; i < std::size(shown); ++i) {
                 line += padded(row[shown[i]], widths[i] + 2);
             }
-            std::fprintf(out, "%s\n", line.substr(0, line.find_last_not_of(' ') + 1).c_str());
+            if (!row[C::Name].empty()) {
+                std::fprintf(out, "%s\n", line.substr(0, line.find_last_not_of(' ') + 1).c_str());
+            }
             // Gauges share their notes; a tap's note and any error belong to
             // their own check, so they carry its name.
             const bool tap = row[C::Item] == "tap";

@@ -623,12 +623,43 @@ private slots:
     }
 
     // inspect's text gathers the notes of a block under it; an error is
-    // always named by the check it belongs to, a gauge's shared note is not.
+    // always named by the check it belongs to, a gauge's shared note is not;
+    // a stage the plating leaves no band for shows its reason alone.
+    void inspect_text_names_the_check_of_an_error_data()
+    {
+        QTest::addColumn<QString>("designation");
+        QTest::addColumn<QString>("plating");
+        QTest::addColumn<QString>("wire");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("a wire that does not touch")
+            << "1/4-20 UNC-2A"
+            << ""
+            << "0.06"
+            << QStringList({"  - wire 0.0600 in (best wire 0.0289 in): a wire of 0.0600 in does not touch the flanks "
+                            "of this thread: use 0.0253 in to 0.0505 in",
+                            "  - X tolerance 0.0003 in, taken inward from the limit; the ring is set to the plug "
+                            "(makers supply X unless the tighter W is ordered)"});
+        QTest::newRow("a plating that leaves no band")
+            << "1/4-20 UNC-2B"
+            << "0.0001:0.0014"
+            << "" << QStringList({"internal 1/4-20 UNC-2B, pre-plate band", "  - Plate thickness is too great."});
+    }
     void inspect_text_names_the_check_of_an_error()
     {
+        QFETCH(QString, designation);
+        QFETCH(QString, plating);
+        QFETCH(QString, wire);
+        QFETCH(QStringList, lines);
         orvanta::cli::InspectRequest request;
-        request.designation = "1/4-20 UNC-2A";
-        request.choices.wire = orvanta::cli::Thickness{0.06, orvanta::cli::ThicknessUnit::ThreadUnit};
+        request.designation = designation.toStdString();
+        std::string error;
+        if (!plating.isEmpty()) {
+            request.choices.plating = orvanta::cli::parsePlating(plating.toStdString(), error);
+        }
+        if (!wire.isEmpty()) {
+            request.choices.wire = orvanta::cli::parseThickness(wire.toStdString(), ".", "--wire", error);
+        }
+        QVERIFY2(error.empty(), error.c_str());
         char* buffer = nullptr;
         std::size_t size = 0;
         std::FILE* out = open_memstream(&buffer, &size);
@@ -637,10 +668,8 @@ private slots:
         std::fclose(out);
         const QString text = QString::fromUtf8(buffer, static_cast<qsizetype>(size));
         std::free(buffer);
-        QVERIFY2(text.contains("\n  - wire 0.0600 in (best wire 0.0289 in): a wire of 0.0600 in does not touch the "
-                               "flanks of this thread: use 0.0253 in to 0.0505 in\n"),
+        QVERIFY2(text.contains(QLatin1Char('\n') + lines.join(QLatin1Char('\n')) + QLatin1Char('\n')),
                  qPrintable(text));
-        QVERIFY2(text.contains("\n  - X tolerance 0.0003 in, taken inward"), qPrintable(text));
     }
 
     // Each row of inspect is written with one decimal separator: the

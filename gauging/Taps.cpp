@@ -17,7 +17,12 @@
 // recommendations for 2B sit between 38 % and 51 %). Two classes equally
 // near that point (ISO 1 and ISO 2 in a 5H band) differ only by how their
 // limits were rounded, so the tie goes to the lower class, as the makers'
-// charts recommend ISO 1 for 5H.
+// charts recommend ISO 1 for 4H and 5H (Yamawa catalogue 2021, "Internal
+// Thread Tolerance and Classes of Taps", Technical info p. 645,
+// http://docs.steelcam.org/yamawa/obshij-katalog-yamawa-2021-page644).
+// Within 1 µm counts as equally near for metric classes, rounded to the
+// micrometre; inch classes are exact, so only an exact tie counts (a wider
+// margin would turn Widia's published H5 for 3/8-16 UNC-2B into H4).
 #include "GaugeData.h"
 #include "Inspection.h"
 
@@ -29,8 +34,6 @@ namespace {
 
 constexpr double kPickFraction = 0.4;
 constexpr double kSlack = 1e-9;
-// Distances to the pick point closer than this are a tie: the metric
-// classes are rounded to the micrometre, the inch ones are exact.
 constexpr double kMetricTie = 0.001;
 constexpr double kInchTie = kSlack;
 

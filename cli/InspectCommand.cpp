@@ -51,10 +51,10 @@ void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup&
                                        rows.begin() + static_cast<std::ptrdiff_t>(end),
                                        [](const InspectRow& row) { return !row[C::Name].empty(); });
         std::string line = "  ";
-        for (std::size_t i = 0; i < std::size(shown); ++i) {
-            line += padded(titles[i], widths[i] + 2);
-        }
         if (table) {
+            for (std::size_t i = 0; i < std::size(shown); ++i) {
+                line += padded(titles[i], widths[i] + 2);
+            }
             std::fprintf(out, "%s\n", line.substr(0, line.find_last_not_of(' ') + 1).c_str());
         }
         std::vector<std::string> notes;

@@ -82,21 +82,28 @@ QString text(const orvanta::gauging::Phrase& phrase)
     return QString::fromStdString(phrase.written("."));
 }
 
-std::vector<InspectRow> rowsFor(const char* designation, const char* plating, const char* wire = "",
-                                const char* separator = ".")
+// A plating and a wire as typed on the command line; empty texts for none.
+orvanta::cli::InspectChoices choicesFor(const QString& plating, const QString& wire)
 {
     orvanta::cli::InspectChoices choices;
     std::string error;
-    if (*plating != 0) {
-        choices.plating = orvanta::cli::parsePlating(plating, error);
+    if (!plating.isEmpty()) {
+        choices.plating = orvanta::cli::parsePlating(plating.toStdString(), error);
     }
-    if (*wire != 0) {
-        choices.wire = orvanta::cli::parseThickness(wire, ".", "--wire", error);
+    if (!wire.isEmpty()) {
+        choices.wire = orvanta::cli::parseThickness(wire.toStdString(), ".", "--wire", error);
     }
     if (!error.empty()) {
         qFatal("%s", error.c_str());
     }
-    return orvanta::cli::inspectRows(orvanta::threads::lookUpThread(designation), designation, choices,
+    return choices;
+}
+
+std::vector<InspectRow> rowsFor(const char* designation, const char* plating, const char* wire = "",
+                                const char* separator = ".")
+{
+    return orvanta::cli::inspectRows(orvanta::threads::lookUpThread(designation), designation,
+                                     choicesFor(QString::fromUtf8(plating), QString::fromUtf8(wire)),
                                      orvanta::cli::Formatting{separator});
 }
 
@@ -141,17 +148,8 @@ private slots:
 
         const orvanta::threads::ThreadLookup lookup = orvanta::threads::lookUpThread(designation.toStdString());
         QVERIFY2(lookup.limits, lookup.error.c_str());
-        orvanta::cli::InspectChoices choices;
-        std::string error;
-        if (!plating.isEmpty()) {
-            choices.plating = orvanta::cli::parsePlating(plating.toStdString(), error);
-        }
-        if (!wire.isEmpty()) {
-            choices.wire = orvanta::cli::parseThickness(wire.toStdString(), ".", "--wire", error);
-        }
-        QVERIFY2(error.empty(), error.c_str());
-        const std::vector<InspectRow> rows =
-            orvanta::cli::inspectRows(lookup, designation.toStdString(), choices, orvanta::cli::Formatting{});
+        const std::vector<InspectRow> rows = orvanta::cli::inspectRows(
+            lookup, designation.toStdString(), choicesFor(plating, wire), orvanta::cli::Formatting{});
 
         QString computed;
         if (field == QLatin1String("picked")) {
@@ -205,12 +203,8 @@ private slots:
     // into a narrower row than the class tolerance, and says so.
     void pre_plate_gauges_take_the_row_of_their_own_band()
     {
-        const auto lookup = orvanta::threads::lookUpThread("M10x1.5-6g");
-        orvanta::cli::InspectChoices choices;
-        std::string error;
-        choices.plating = orvanta::cli::parsePlating("5um:8um", error);
         QStringList notes;
-        for (const InspectRow& row : orvanta::cli::inspectRows(lookup, "M10x1.5-6g", choices, {})) {
+        for (const InspectRow& row : rowsFor("M10x1.5-6g", "5um:8um")) {
             if (cell(row, InspectColumn::Item) == QLatin1String("go_gauge")) {
                 notes << cell(row, InspectColumn::Stage) + ": " + cell(row, InspectColumn::Note).section(';', 0, 0);
             }
@@ -652,14 +646,7 @@ private slots:
         QFETCH(QStringList, lines);
         orvanta::cli::InspectRequest request;
         request.designation = designation.toStdString();
-        std::string error;
-        if (!plating.isEmpty()) {
-            request.choices.plating = orvanta::cli::parsePlating(plating.toStdString(), error);
-        }
-        if (!wire.isEmpty()) {
-            request.choices.wire = orvanta::cli::parseThickness(wire.toStdString(), ".", "--wire", error);
-        }
-        QVERIFY2(error.empty(), error.c_str());
+        request.choices = choicesFor(plating, wire);
         char* buffer = nullptr;
         std::size_t size = 0;
         std::FILE* out = open_memstream(&buffer, &size);

@@ -4,6 +4,8 @@
 #include "NumberText.h"
 #include "ThreadLimits.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QTest>
 
@@ -379,6 +381,11 @@ private slots:
                                          "threads";
         QTest::newRow("not an ISO 261 size") << "M7.3"
                                              << "M7.3 is not an ISO 261 size";
+        QTest::newRow("size off the series, range and pitch not tabled") << "M7.3x3"
+                                                                         << "M7.3 is not an ISO 261 size";
+        QTest::newRow("above the series, pitch not tabled") << "M150x1.5"
+                                                            << "M150 is above the ISO 261 sizes Orvanta's tables "
+                                                               "cover (M1 to M100)";
         QTest::newRow("empty") << "  "
                                << "no thread designation given";
     }
@@ -389,6 +396,42 @@ private slots:
         const ThreadLookup lookup = orvanta::threads::lookUpThread(written.toStdString());
         QVERIFY(!lookup.limits);
         QCOMPARE(QString::fromStdString(lookup.error), message);
+    }
+
+    // A size ISO 261 does not list is still computed when ISO 965-1's tables
+    // cover its diameter range and pitch, and says so; a listed one does not.
+    void notes_combinations_outside_the_series_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("note"); // empty: no such note
+        QTest::newRow("fine pitch not listed for the size")
+            << "M12x0.75-6H"
+            << "M12x0.75 is not an ISO 261 diameter/pitch combination; its limits follow ISO 965-1's tables for its "
+               "diameter range and pitch";
+        QTest::newRow("diameter not listed") << "M2.6x0.45-6g"
+                                             << "M2.6x0.45 is not an ISO 261 diameter/pitch combination; its limits "
+                                                "follow ISO 965-1's tables for its diameter range and pitch";
+        QTest::newRow("above the listed sizes")
+            << "M200x8-6H"
+            << "M200x8 is beyond the ISO 261 sizes Orvanta's tables list (M1 to M100); its limits follow ISO 965-1's "
+               "tables for its diameter range and pitch";
+        QTest::newRow("listed") << "M12x1.25-6H"
+                                << "";
+    }
+    void notes_combinations_outside_the_series()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, note);
+        const ThreadLookup lookup = orvanta::threads::lookUpThread(written.toStdString());
+        QVERIFY2(lookup.limits, lookup.error.c_str());
+        const std::vector<std::string>& notes = lookup.limits->notes;
+        const bool noted = std::any_of(notes.begin(), notes.end(), [](const std::string& n) {
+            return n.find("ISO 965-1's tables for its diameter range") != std::string::npos;
+        });
+        QCOMPARE(noted, !note.isEmpty());
+        if (noted) {
+            QVERIFY(std::find(notes.begin(), notes.end(), note.toStdString()) != notes.end());
+        }
     }
 
     // The two readings of a plated thread's limits.

@@ -199,27 +199,43 @@ ThreadLookup lookUpMetric(const MetricDesignation& thread)
     ThreadLookup lookup;
     const std::string size = "M" + millimetres(thread.diameterMicro);
     const MetricSizePitches* series = findSize(thread.diameterMicro);
-    if (series == nullptr) {
-        lookup.error = thread.diameterMicro > metricSizes().back().diameterMicro
-                           ? size + " is above the ISO 261 sizes Orvanta's tables cover (M1 to M100)"
+    const bool aboveSeries = thread.diameterMicro > metricSizes().back().diameterMicro;
+    const auto sizeRefusal = [&] {
+        return aboveSeries ? size + " is above the ISO 261 sizes Orvanta's tables cover (M1 to M100)"
                            : size + " is not an ISO 261 size";
-        return lookup;
-    }
+    };
     ThreadLimits limits;
     limits.unit = UnitSystem::Metric;
     long pitch = thread.pitchMicro;
     if (pitch == 0) {
+        // Without a pitch only the series can say which one is meant.
+        if (series == nullptr) {
+            lookup.error = sizeRefusal();
+            return lookup;
+        }
         if (series->coarsePitchMicro == 0) {
             lookup.error = size + " has no coarse pitch: name the pitch (" + size + "x...)";
             return lookup;
         }
         pitch = series->coarsePitchMicro;
         limits.notes.push_back("pitch not given: the coarse pitch " + millimetres(pitch));
-    } else if (!listsPitch(*series, pitch)) {
-        lookup.error = size + " has no pitch " + millimetres(pitch);
-        return lookup;
     }
     const MetricGradeSixTolerance* gradeSix = gradeSixTolerance(thread.diameterMicro, pitch);
+    const bool inSeries = series != nullptr && listsPitch(*series, pitch);
+    if (!inSeries) {
+        // ISO 965-1 tolerances a thread by diameter range and pitch, not by
+        // its place in ISO 261: a combination its tables cover is computed,
+        // anything else is refused as before.
+        if (gradeSix == nullptr) {
+            lookup.error = series == nullptr ? sizeRefusal() : size + " has no pitch " + millimetres(pitch);
+            return lookup;
+        }
+        const std::string combination = size + "x" + millimetres(pitch);
+        limits.notes.push_back((aboveSeries
+                                    ? combination + " is beyond the ISO 261 sizes Orvanta's tables list (M1 to M100)"
+                                    : combination + " is not an ISO 261 diameter/pitch combination") +
+                               "; its limits follow ISO 965-1's tables for its diameter range and pitch");
+    }
     if (gradeSix == nullptr) {
         lookup.error = size + "x" + millimetres(pitch) +
                        ": its pitch diameter tolerance is not in Orvanta's verified "

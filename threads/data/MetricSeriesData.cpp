@@ -1,6 +1,7 @@
 // ISO 261 diameter/pitch combinations of the ISO general purpose metric
-// threads, M1 to M100. A size not listed, or a pitch not listed for its
-// size, is refused.
+// threads, M1 to M100. A size or pitch not listed here is computed only
+// where ISO 965-1's tables cover its diameter range and pitch, with a note
+// saying so (MetricThreads.cpp); anything else is refused.
 //
 // Sources:
 //   [L]  ISO 262 selection with coarse and fine pitches, 1 to 64 mm,

@@ -9,7 +9,8 @@
 //   [MH11] Machinery's Handbook 31st ed. Table 11, Td2 of external metric
 //          threads, grades 3 to 9 (ISO 965-1, ASME B1.13M), ranges 1.5-2.8
 //          to 22.4-45 mm up to P 3, https://online.flippingbook.com/view/954046886/655/
-//   [MH10] the same page, Table 10, TD2 of internal threads, 90 to 355 mm
+//   [MH10] the same page, Table 10, TD2 of internal threads grades 4 to 8,
+//          90-180 mm (P 2 to 8) and 180-355 mm (P 3 to 8)
 //   [F]    6h limits of M1 to M1.4 (ISO 965-2), Fabory,
 //          https://ro.scribd.com/document/458030939/Fabory-Fasteners-Screw-Threads
 //   [O]    6g limits of fine threads, http://oeandl.com/thread-size-reference-guide-international-standards/
@@ -17,8 +18,9 @@
 //          http://sabrinastacy.com/tech-info/ISO/965-4
 //   [TT]   6g/6H deviations of M16, M36, M60, M120 x 2,
 //          https://www.scribd.com/document/177953705/Thread-Tables
-//   [TL]   6H limits, M42 to M64, https://github.com/adrianschlatter/threadlib
-//          (metric_thread.csv, "the numbers given in the norm")
+//   [TL]   6H limits, M42 to M64, M12 to M22 x 0.75; 6g limits of M1 to
+//          M1.4 x 0.2, https://github.com/adrianschlatter/threadlib
+//          (design/metric_thread.csv at 227f481, "the numbers given in the norm")
 //   [W]    6g limits of the coarse threads M1.6 to M39, Mastik catalogue p.711
 //          "Limits for metric (standard) coarse threads according to ISO 965",
 //          https://www.mastik.pt/wa_files/files/basic-html/page711.html (p.712
@@ -36,6 +38,12 @@
 // Disagreements: [MH11] starts its first range at 1.5 mm where ISO 965-1
 // has 0.99-1.4 and 1.4-2.8; [F]'s M1 to M1.4 limits give the 0.99-1.4
 // values. [D] prints g at P 2 as -58, and its own G column, [TT] and [MH13] as 38.
+// [MH11] lists no P 0.75 (nor 0.5) for 11.2-22.4 mm; [TL] and [O] print limits
+// for them, so those rows carry the grades of the same pitch one range lower.
+// Every grade of [MH10]'s TD2 rows follows from the single Td2 given here.
+// Not backed (refused): e at P 2 and above, f above P 2, g at P 4.5, 5, 5.5
+// and 8 - no published table of them or limits to 0.001 mm was found;
+// [D]'s table is printed only up to P 2.
 #include "MetricData.h"
 
 namespace orvanta::threads {
@@ -43,6 +51,7 @@ namespace orvanta::threads {
 namespace {
 
 constexpr MetricGradeSixTolerance kGradeSix[] = {
+    {mm(0.99), mm(1.4), mm(0.2), 48, 6},    // limits [TL] M1, M1.1, M1.2, M1.4 x 0.2 6g
     {mm(0.99), mm(1.4), mm(0.25), 53, 6},   // limits [F] M1, M1.1, M1.2 6h
     {mm(0.99), mm(1.4), mm(0.3), 56, 6},    // limits [F] M1.4 6h
     {mm(1.4), mm(2.8), mm(0.2), 50, 6},     // [MH11]
@@ -62,6 +71,7 @@ constexpr MetricGradeSixTolerance kGradeSix[] = {
     {mm(5.6), mm(11.2), mm(1.25), 118, 9},  // [MH11]
     {mm(5.6), mm(11.2), mm(1.5), 132, 9},   // [MH11]
     {mm(11.2), mm(22.4), mm(0.5), 90, 7},   // limits [O] M12 x 0.5
+    {mm(11.2), mm(22.4), mm(0.75), 106, 7}, // limits [TL] M12 to M22 x 0.75 6H (TD2 140)
     {mm(11.2), mm(22.4), mm(1), 118, 9},    // [MH11]
     {mm(11.2), mm(22.4), mm(1.25), 132, 9}, // [MH11]
     {mm(11.2), mm(22.4), mm(1.5), 140, 9},  // [MH11]
@@ -86,6 +96,11 @@ constexpr MetricGradeSixTolerance kGradeSix[] = {
     {mm(90), mm(180), mm(3), 224, 9},       // [MH10] TD2 6H 300
     {mm(90), mm(180), mm(4), 250, 9},       // [MH10] TD2 6H 335
     {mm(90), mm(180), mm(6), 300, 9},       // [MH10] TD2 6H 400
+    {mm(90), mm(180), mm(8), 335, 9},       // [MH10] TD2 6H 450
+    {mm(180), mm(355), mm(3), 250, 9},      // [MH10] TD2 6H 335
+    {mm(180), mm(355), mm(4), 280, 9},      // [MH10] TD2 6H 375
+    {mm(180), mm(355), mm(6), 315, 9},      // [MH10] TD2 6H 425
+    {mm(180), mm(355), mm(8), 355, 9},      // [MH10] TD2 6H 475
 };
 
 // es of e, f and g in µm. e and f are not given for the finest pitches.

@@ -23,10 +23,24 @@ ThreadLookup lookUpThread(std::string_view designation)
 SideLimits afterPlateLimits(const SideLimits& limits, AfterPlate rule)
 {
     SideLimits result = limits;
-    if (rule == AfterPlate::UseAllowance) {
-        // The coating may fill the allowance up to basic size; the GO gauge
-        // at basic size then checks it, the class's NOT GO limit stays.
-        (limits.side == ThreadSide::External ? result.max : result.min) = limits.basic;
+    if (rule != AfterPlate::UseAllowance) {
+        return result;
+    }
+    // The coating may fill the allowance up to basic size: after coating the
+    // thread is accepted with a basic (class 3A) GO gauge and the class's own
+    // NOT GO gauge (ASME B1.1 section 7, as ASTM F1941 appendix X3 states it,
+    // https://boltport.com/specifications/astm-f1941/coating-accommodation-tolerances-for-externally-and-internally-threaded-fasteners).
+    // So every maximum-material limit moves by the allowance: the pitch
+    // diameter and the major diameter to basic, as class 3A has them, and the
+    // root diameter with them; the minimum-material limits stay.
+    const bool external = limits.side == ThreadSide::External;
+    const double shift = external ? limits.basic - limits.max : limits.min - limits.basic;
+    (external ? result.max : result.min) = limits.basic;
+    for (DiameterLimits* diameter : {&result.major, &result.minor}) {
+        std::optional<double>& maximumMaterial = external ? diameter->max : diameter->min;
+        if (maximumMaterial) {
+            *maximumMaterial += external ? shift : -shift;
+        }
     }
     return result;
 }

@@ -69,7 +69,9 @@ enum class AfterPlate {
 };
 
 // The after-plate limits of a side under the rule chosen; the other fields
-// are kept. Under UseAllowance the allowance is what the plating may take.
+// are kept. Under UseAllowance the allowance is what the plating may take:
+// the maximum-material limits of the pitch, major and minor diameters move
+// to basic size by it.
 [[nodiscard]] SideLimits afterPlateLimits(const SideLimits& limits, AfterPlate rule);
 
 // The largest plating thickness an allowance absorbs: plating moves the

@@ -1,6 +1,7 @@
 #include "InspectRows.h"
 
 #include "Inspection.h"
+#include "PlatedDiameters.h"
 
 namespace orvanta::cli {
 
@@ -80,18 +81,20 @@ std::vector<InspectRow> inspectRows(const threads::ThreadLookup& lookup, std::st
         // The bands as the calculator shows and works them: four decimals.
         const threads::SideLimits side = threads::afterPlateLimits(*classLimits, choices.rule);
         gauging::SideBands bands;
-        bands.afterPlate = {asDisplayed(side.min), asDisplayed(side.max), gauging::Stage::AfterPlate};
+        bands.afterPlate = {asDisplayed(side.min), asDisplayed(side.max), gauging::Stage::AfterPlate, side.minor};
         std::string plateError;
         if (plating) {
             bands.plated = true;
-            const SideEntry entry{bands.afterPlate.max, bands.afterPlate.min, asDisplayed(plating->max),
-                                  asDisplayed(plating->min)};
+            const double minThickness = asDisplayed(plating->min);
+            const double maxThickness = asDisplayed(plating->max);
+            const SideEntry entry{bands.afterPlate.max, bands.afterPlate.min, maxThickness, minThickness};
             const SideSuggestion suggestion = suggestShownSide(side.side, entry);
             if (!suggestion.error.empty() || !suggestion.limits.preplateMax || !suggestion.limits.preplateMin) {
                 plateError = suggestion.error.empty() ? std::string(kPlateTooGreatMessage) : suggestion.error;
             } else {
                 bands.prePlate = gauging::Band{asDisplayed(*suggestion.limits.preplateMin),
-                                               asDisplayed(*suggestion.limits.preplateMax), gauging::Stage::PrePlate};
+                                               asDisplayed(*suggestion.limits.preplateMax), gauging::Stage::PrePlate,
+                                               threads::prePlateDiameters(side, minThickness, maxThickness).minor};
             }
         }
         for (const gauging::StageChecks& stage : gauging::inspectSide(thread, side, bands, options)) {

@@ -9,36 +9,22 @@ namespace orvanta::cli {
 
 namespace {
 
-void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& lookup,
-               const std::optional<Plating>& plating, std::FILE* out)
+using Lines = std::vector<std::vector<std::string>>;
+
+// Columns padded to their widest cell, two blanks apart; the first line is the header.
+void writeAligned(const Lines& lines, std::FILE* out)
 {
-    if (!lookup.limits) {
-        std::fprintf(out, "error: %s\n", lookup.error.c_str());
-        return;
-    }
-    const std::vector<std::pair<const char*, Column>> columns = {
-        {"side", Column::Side},
-        {"designation", Column::Designation},
-        {"basic", Column::Basic},
-        {"allowance", Column::Allowance},
-        {"class tol.", Column::ClassTolerance},
-        {"after-plate max", Column::AfterPlateMax},
-        {"after-plate min", Column::AfterPlateMin},
-        {"pre-plate max", Column::PrePlateMax},
-        {"pre-plate min", Column::PrePlateMin},
-    };
     std::vector<std::size_t> widths;
-    for (const auto& [title, column] : columns) {
-        std::size_t width = std::string_view(title).size();
-        for (const ResultRow& row : rows) {
-            width = std::max(width, row[column].size());
+    for (const std::vector<std::string>& line : lines) {
+        widths.resize(std::max(widths.size(), line.size()));
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            widths[i] = std::max(widths[i], line[i].size());
         }
-        widths.push_back(width);
     }
-    const auto line = [&](const auto& cellOf) {
+    for (const std::vector<std::string>& line : lines) {
         std::string text;
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            std::string cell = cellOf(i);
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            std::string cell = line[i];
             cell.resize(widths[i], ' ');
             text += (i == 0 ? "" : "  ") + cell;
         }
@@ -46,16 +32,77 @@ void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& 
             text.pop_back();
         }
         std::fprintf(out, "%s\n", text.c_str());
-    };
-    writeTextHeading(out, *lookup.limits, shownPlating(plating, Formatting{}));
-    line([&](std::size_t i) { return std::string(columns[i].first); });
-    for (const ResultRow& row : rows) {
-        line([&](std::size_t i) { return row[columns[i].second]; });
     }
+}
+
+Lines table(const std::vector<std::pair<const char*, Column>>& columns, const std::vector<ResultRow>& rows)
+{
+    Lines lines(1);
+    for (const auto& [title, column] : columns) {
+        lines[0].emplace_back(title);
+    }
+    for (const ResultRow& row : rows) {
+        std::vector<std::string>& line = lines.emplace_back();
+        for (const auto& [title, column] : columns) {
+            line.push_back(row[column]);
+        }
+    }
+    return lines;
+}
+
+// The crest and root diameters, a line per side and diameter.
+Lines diameterTable(const std::vector<ResultRow>& rows)
+{
+    Lines lines = {{"side", "diameter", "after-plate max", "after-plate min", "pre-plate max", "pre-plate min"}};
+    for (const ResultRow& row : rows) {
+        lines.push_back({row[Column::Side], "major", row[Column::AfterPlateMajorMax], row[Column::AfterPlateMajorMin],
+                         row[Column::PrePlateMajorMax], row[Column::PrePlateMajorMin]});
+        lines.push_back({row[Column::Side], "minor", row[Column::AfterPlateMinorMax], row[Column::AfterPlateMinorMin],
+                         row[Column::PrePlateMinorMax], row[Column::PrePlateMinorMin]});
+    }
+    return lines;
+}
+
+void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& lookup, const LimitsRequest& request,
+               const std::optional<Plating>& plating, std::FILE* out)
+{
+    if (!lookup.limits) {
+        std::fprintf(out, "error: %s\n", lookup.error.c_str());
+        return;
+    }
+    writeTextHeading(out, *lookup.limits, shownPlating(plating, Formatting{}));
+    writeAligned(table({{"side", Column::Side},
+                        {"designation", Column::Designation},
+                        {"basic", Column::Basic},
+                        {"allowance", Column::Allowance},
+                        {"class tol.", Column::ClassTolerance},
+                        {"after-plate max", Column::AfterPlateMax},
+                        {"after-plate min", Column::AfterPlateMin},
+                        {"pre-plate max", Column::PrePlateMax},
+                        {"pre-plate min", Column::PrePlateMin}},
+                       rows),
+                 out);
+    std::fputs("\n", out);
+    writeAligned(diameterTable(rows), out);
     for (const ResultRow& row : rows) {
         if (row.failed()) {
             std::fprintf(out, "%s: %s\n", row[Column::Side].c_str(), row[Column::Error].c_str());
         }
+    }
+    const bool internalComputed = std::any_of(rows.begin(), rows.end(), [](const ResultRow& row) {
+        return row[Column::Side] == "internal" && !row.failed();
+    });
+    if (lookup.limits->internal && internalComputed) {
+        const threads::SideLimits internal = threads::afterPlateLimits(*lookup.limits->internal, request.rule);
+        const ShownPlating shown = shownPlating(plating, Formatting{});
+        if (const std::optional<gauging::Check> drill = holeDrill(*lookup.limits, internal, shown.plating)) {
+            const std::string text = drill->error.empty() ? drill->name.written(".") + ", " + drill->note.written(".")
+                                                          : drill->error.written(".");
+            std::fprintf(out, "internal drill: %s\n", text.c_str());
+        }
+    }
+    if (lookup.limits->unit == UnitSystem::Inch && lookup.limits->external) {
+        std::fputs("note: the external minor maximum is the UNR root's, for reference only\n", out);
     }
     for (const std::string& note : lookup.limits->notes) {
         std::fprintf(out, "note: %s\n", note.c_str());
@@ -79,7 +126,7 @@ int runLimits(const LimitsRequest& request, std::FILE* out)
         writeJsonTable(columnNames(), rows, out);
         break;
     case OutputFormat::Text:
-        writeText(rows, lookup, plating, out);
+        writeText(rows, lookup, request, plating, out);
         break;
     }
     return std::any_of(rows.begin(), rows.end(), [](const ResultRow& row) { return row.failed(); }) ? 1 : 0;

@@ -1,5 +1,8 @@
 #include "ResultRow.h"
 
+#include "Inspection.h"
+#include "PlatedDiameters.h"
+
 namespace orvanta::cli {
 
 const std::array<std::string_view, kColumnCount>& columnNames()
@@ -16,7 +19,16 @@ const std::array<std::string_view, kColumnCount>& columnNames()
                                                                           "plating_max",
                                                                           "pre_plate_max",
                                                                           "pre_plate_min",
-                                                                          "error"};
+                                                                          "error",
+                                                                          "after_plate_major_max",
+                                                                          "after_plate_major_min",
+                                                                          "after_plate_minor_max",
+                                                                          "after_plate_minor_min",
+                                                                          "pre_plate_major_max",
+                                                                          "pre_plate_major_min",
+                                                                          "pre_plate_minor_max",
+                                                                          "pre_plate_minor_min",
+                                                                          "drill"};
     return kNames;
 }
 
@@ -55,6 +67,31 @@ void fillSuggestion(ResultRow& row, ThreadSide side, std::optional<double> after
     row[Column::Error] = std::move(suggestion.error);
 }
 
+void fillDiameters(ResultRow& row, Column max, Column min, const threads::DiameterLimits& limits,
+                   const Formatting& format)
+{
+    row[max] = text(limits.max, format);
+    row[min] = text(limits.min, format);
+}
+
+// The plated diameters, and the drill of an internal side.
+void fillPrePlate(ResultRow& row, const threads::ThreadLimits& thread, const threads::SideLimits& limits,
+                  const ShownPlating& plating, const Formatting& format)
+{
+    if (plating.plating) {
+        if (row.failed()) {
+            return;
+        }
+        const threads::SideDiameters before =
+            threads::prePlateDiameters(limits, plating.plating->min, plating.plating->max);
+        fillDiameters(row, Column::PrePlateMajorMax, Column::PrePlateMajorMin, before.major, format);
+        fillDiameters(row, Column::PrePlateMinorMax, Column::PrePlateMinorMin, before.minor, format);
+    }
+    if (const std::optional<gauging::Check> drill = holeDrill(thread, limits, plating.plating)) {
+        row[Column::Drill] = drill->picked ? drill->name.written(format.decimalSeparator) : std::string("none");
+    }
+}
+
 const char* sideName(ThreadSide side)
 {
     return side == ThreadSide::External ? "external" : "internal";
@@ -71,6 +108,20 @@ std::optional<double> shown(std::optional<double> value)
 }
 
 } // namespace
+
+std::optional<gauging::Check> holeDrill(const threads::ThreadLimits& thread, const threads::SideLimits& limits,
+                                        const std::optional<Plating>& plating)
+{
+    if (limits.side != ThreadSide::Internal) {
+        return std::nullopt;
+    }
+    const threads::DiameterLimits minor =
+        plating ? threads::prePlateDiameters(limits, plating->min, plating->max).minor : limits.minor;
+    if (!minor.min || !minor.max) {
+        return std::nullopt;
+    }
+    return gauging::holeDrill(thread, gauging::Band{0, 0, gauging::Stage::PrePlate, minor});
+}
 
 ShownPlating shownPlating(const std::optional<Plating>& plating, const Formatting& format)
 {
@@ -104,6 +155,7 @@ PreparedThread prepareThread(const threads::ThreadLookup& lookup, std::string_vi
         return thread;
     }
     thread.unit = lookup.limits->unit;
+    thread.thread = *lookup.limits;
     for (const std::optional<threads::SideLimits>& classLimits : {lookup.limits->external, lookup.limits->internal}) {
         if (!classLimits) {
             continue;
@@ -121,6 +173,9 @@ PreparedThread prepareThread(const threads::ThreadLookup& lookup, std::string_vi
         side.row[Column::ClassTolerance] = formatPitchValue(limits.classTolerance, format.decimalSeparator);
         side.row[Column::AfterPlateMax] = text(side.afterPlateMax, format);
         side.row[Column::AfterPlateMin] = text(side.afterPlateMin, format);
+        fillDiameters(side.row, Column::AfterPlateMajorMax, Column::AfterPlateMajorMin, limits.major, format);
+        fillDiameters(side.row, Column::AfterPlateMinorMax, Column::AfterPlateMinorMin, limits.minor, format);
+        side.limits = limits;
         thread.sides.push_back(std::move(side));
     }
     return thread;
@@ -142,6 +197,7 @@ void completeRows(const PreparedThread& thread, const ShownPlating& plating, std
         const PreparedSide& side = thread.sides[i];
         rows[i].cells = side.row.cells; // reuses the strings' storage
         fillSuggestion(rows[i], side.side, side.afterPlateMax, side.afterPlateMin, plating, thread.format);
+        fillPrePlate(rows[i], *thread.thread, side.limits, plating, thread.format);
     }
 }
 

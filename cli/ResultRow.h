@@ -1,8 +1,9 @@
 // The result of one thread side as the command line reports it: every cell
 // already in the calculator's four-decimal pattern, an empty cell where
-// nothing was computed.
+// nothing was computed or the standard sets no limit.
 #pragma once
 
+#include "Inspection.h"
 #include "PlatingText.h"
 #include "SideSuggestion.h"
 #include "ThreadLimits.h"
@@ -30,8 +31,19 @@ enum class Column {
     PrePlateMax,
     PrePlateMin,
     Error,
+    // The crest and root diameters, after the pitch diameter's columns so
+    // that those keep their places.
+    AfterPlateMajorMax,
+    AfterPlateMajorMin,
+    AfterPlateMinorMax,
+    AfterPlateMinorMin,
+    PrePlateMajorMax,
+    PrePlateMajorMin,
+    PrePlateMinorMax,
+    PrePlateMinorMin,
+    Drill,
 };
-inline constexpr std::size_t kColumnCount = 13;
+inline constexpr std::size_t kColumnCount = 22;
 
 // The result columns' names, in their order.
 [[nodiscard]] const std::array<std::string_view, kColumnCount>& columnNames();
@@ -52,12 +64,14 @@ struct Formatting {
 struct PreparedSide {
     ResultRow row;
     ThreadSide side = ThreadSide::External;
+    threads::SideLimits limits;          // after plating, under the rule chosen
     std::optional<double> afterPlateMax; // as the calculator shows it
     std::optional<double> afterPlateMin;
 };
 struct PreparedThread {
     std::vector<PreparedSide> sides; // a fit: external first
     std::string error;               // a refused designation: its message
+    std::optional<threads::ThreadLimits> thread;
     std::string written;
     UnitSystem unit = UnitSystem::Inch;
     Formatting format;
@@ -73,6 +87,13 @@ struct ShownPlating {
     std::string maxText;
 };
 [[nodiscard]] ShownPlating shownPlating(const std::optional<Plating>& plating, const Formatting& format);
+
+// The drill for an internal side's hole: in the minor band before plating,
+// or the thread's own without a plating (shown thicknesses, thread unit).
+// Absent for an external side or a minor band the standard leaves open.
+[[nodiscard]] std::optional<gauging::Check> holeDrill(const threads::ThreadLimits& thread,
+                                                      const threads::SideLimits& limits,
+                                                      const std::optional<Plating>& plating);
 
 // The head of a text answer: the designation and unit, then the plating as used.
 void writeTextHeading(std::FILE* out, const threads::ThreadLimits& limits, const ShownPlating& plating);

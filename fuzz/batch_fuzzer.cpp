@@ -45,7 +45,7 @@ void checkDesignation(std::string_view text)
             continue;
         }
         orvanta::gauging::SideBands bands;
-        bands.afterPlate = {(*side)->min, (*side)->max, orvanta::gauging::Stage::AfterPlate};
+        bands.afterPlate = {(*side)->min, (*side)->max, orvanta::gauging::Stage::AfterPlate, {}};
         for (const orvanta::gauging::StageChecks& stage :
              orvanta::gauging::inspectSide(*lookup.limits, **side, bands, {})) {
             for (const orvanta::gauging::Check& check : stage.checks) {

@@ -13,6 +13,8 @@ const char* itemName(Item item)
         return "not_go_gauge";
     case Item::Tap:
         return "tap";
+    case Item::Drill:
+        return "drill";
     }
     return "";
 }
@@ -37,6 +39,9 @@ std::vector<Check> checksOf(const threads::ThreadLimits& thread, const threads::
     if (cutHere) {
         for (Check& check : taps(thread, side, band)) {
             checks.push_back(std::move(check));
+        }
+        if (side.side == ThreadSide::Internal) {
+            checks.push_back(holeDrill(thread, band));
         }
     }
     return checks;

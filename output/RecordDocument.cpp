@@ -30,14 +30,20 @@ QString escaped(const std::string& text)
 QString tableHtml(const record::Section& section)
 {
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\" border=\"1\" width=\"100%\">");
+    const std::size_t columns = section.rows.empty() ? 0 : section.rows.front().size();
     for (std::size_t r = 0; r < section.rows.size(); ++r) {
         const bool head = section.table && r == 0;
+        const std::size_t cells = section.rows[r].size();
         html += QStringLiteral("<tr>");
-        for (std::size_t c = 0; c < section.rows[r].size(); ++c) {
+        for (std::size_t c = 0; c < cells; ++c) {
             const QString cell = escaped(section.rows[r][c]);
-            const bool label = !section.table && c == 0 && section.rows[r].size() > 1;
+            const bool label = !section.table && c == 0 && cells > 1;
+            // A table row shorter than its header spans the rest with its last cell.
+            const QString span = section.table && c + 1 == cells && cells < columns
+                                     ? QStringLiteral(" colspan=\"%1\"").arg(columns - c)
+                                     : QString();
             html += head || label ? QStringLiteral("<th align=\"left\">") + cell + QStringLiteral("</th>")
-                                  : QStringLiteral("<td>") + cell + QStringLiteral("</td>");
+                                  : QStringLiteral("<td") + span + QStringLiteral(">") + cell + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>");
     }

@@ -1,6 +1,7 @@
 #include "ThreadRecord.h"
 
 #include "NumberText.h"
+#include "PlatedDiameters.h"
 #include "PlatingArithmetic.h"
 
 #include <algorithm>
@@ -64,15 +65,72 @@ Section limitsSection(const RecordInput& input, const ShownSide& side)
     return section;
 }
 
+// Pitch, major and minor diameters of each side filled from a designation,
+// after plating and before: one table, so the job keeps to its page.
+void addDiameterRows(Section& section, const RecordInput& input, const ShownSide& side)
+{
+    const auto& limits =
+        side.side == ThreadSide::External ? input.thread->limits.external : input.thread->limits.internal;
+    if (!limits) {
+        return;
+    }
+    const std::string& separator = input.decimalSeparator;
+    const auto cell = [&](const std::optional<double>& value) {
+        return value ? formatPitchValue(*value, separator) : std::string("not set");
+    };
+    const auto minThickness = shownNumber(side.minThickness, separator);
+    const auto maxThickness = shownNumber(side.maxThickness, separator);
+    const bool prePlate = side.message.empty() && minThickness && maxThickness;
+    threads::SideDiameters plated;
+    if (prePlate) {
+        plated = threads::prePlateDiameters(*limits, *minThickness, *maxThickness);
+    }
+    // A limit the coating would cross over is no band, not an unset limit.
+    const auto before = [&](const std::optional<double>& preplate, const std::optional<double>& after) {
+        return !prePlate ? std::string() : preplate || !after ? cell(preplate) : std::string("no band");
+    };
+    const std::string sideName = side.side == ThreadSide::External ? "External" : "Internal";
+    section.rows.push_back({sideName, "Pitch", side.afterPlateMax, side.afterPlateMin, prePlate ? side.preplateMax : "",
+                            prePlate ? side.preplateMin : ""});
+    const auto row = [&](const char* name, const threads::DiameterLimits& after,
+                         const threads::DiameterLimits& preplate) {
+        section.rows.push_back({sideName, name, cell(after.max), cell(after.min), before(preplate.max, after.max),
+                                before(preplate.min, after.min)});
+    };
+    row("Major", limits->major, plated.major);
+    row("Minor", limits->minor, plated.minor);
+}
+
+Section diametersSection(const RecordInput& input)
+{
+    Section section;
+    section.table = true;
+    section.heading = "Diameters";
+    section.job = false;
+    section.rows.push_back(
+        {"Side", "Diameter", "After-plate maximum", "After-plate minimum", "Pre-plate maximum", "Pre-plate minimum"});
+    for (const ShownSide& side : input.sides) {
+        addDiameterRows(section, input, side);
+    }
+    return section;
+}
+
 const char* stageTitle(gauging::Stage stage)
 {
     return stage == gauging::Stage::PrePlate ? "pre-plate (to order)" : "after plating (final inspection)";
 }
 
-void addChecks(Section& section, std::vector<std::string>& notes, const gauging::StageChecks& stage,
-               const std::string& separator)
+// The checks of a stage into its table and their notes; the drill goes
+// with the diameters instead, after the job.
+void addChecks(Section& section, std::vector<std::string>& notes, std::vector<std::string>& drills,
+               const gauging::StageChecks& stage, const std::string& separator)
 {
     for (const gauging::Check& check : stage.checks) {
+        if (check.item == gauging::Item::Drill) {
+            drills.push_back(check.error.empty() ? check.name.written(separator) + ": " + check.note.written(separator)
+                                                 : check.error.written(separator));
+            continue;
+        }
         const std::string name = check.name.written(separator) + (check.picked ? " (pick)" : "");
         const auto addNote = [&notes](const std::string& note) {
             if (!note.empty() && std::find(notes.begin(), notes.end(), note) == notes.end()) {
@@ -96,7 +154,7 @@ void addChecks(Section& section, std::vector<std::string>& notes, const gauging:
 
 // Wires, gauges and taps for each band the side passes through: the
 // machined thread before plating and the finished part after.
-std::vector<Section> gaugingSections(const RecordInput& input)
+std::vector<Section> gaugingSections(const RecordInput& input, std::vector<std::string>& drills)
 {
     std::vector<Section> sections;
     for (const ShownSide& side : input.sides) {
@@ -104,7 +162,9 @@ std::vector<Section> gaugingSections(const RecordInput& input)
         const auto afterMin = shownNumber(side.afterPlateMin, input.decimalSeparator);
         const auto preMax = shownNumber(side.preplateMax, input.decimalSeparator);
         const auto preMin = shownNumber(side.preplateMin, input.decimalSeparator);
-        if (!side.message.empty() || !afterMax || !afterMin || !preMax || !preMin) {
+        const auto minThickness = shownNumber(side.minThickness, input.decimalSeparator);
+        const auto maxThickness = shownNumber(side.maxThickness, input.decimalSeparator);
+        if (!side.message.empty() || !afterMax || !afterMin || !preMax || !preMin || !minThickness || !maxThickness) {
             continue;
         }
         const auto& limits =
@@ -121,12 +181,13 @@ std::vector<Section> gaugingSections(const RecordInput& input)
             side.side == ThreadSide::External ? "External thread: make and check" : "Internal thread: make and check";
         section.rows.push_back({"Stage", "Check", "Minimum", "Maximum", "Wear limit", "Standard"});
         std::vector<std::string> notes;
-        const gauging::SideBands bands{{*afterMin, *afterMax, gauging::Stage::AfterPlate},
+        const threads::DiameterLimits preMinor = threads::prePlateDiameters(shown, *minThickness, *maxThickness).minor;
+        const gauging::SideBands bands{{*afterMin, *afterMax, gauging::Stage::AfterPlate, shown.minor},
                                        true,
-                                       gauging::Band{*preMin, *preMax, gauging::Stage::PrePlate}};
+                                       gauging::Band{*preMin, *preMax, gauging::Stage::PrePlate, preMinor}};
         for (const gauging::StageChecks& stage :
              gauging::inspectSide(input.thread->limits, shown, bands, gauging::Options{input.wire})) {
-            addChecks(section, notes, stage, input.decimalSeparator);
+            addChecks(section, notes, drills, stage, input.decimalSeparator);
         }
         sections.push_back(std::move(section));
         Section noteSection;
@@ -148,7 +209,8 @@ Section standardsSection(const RecordInput& input)
     const bool inch = input.unit == UnitSystem::Inch;
     section.rows.push_back({"Limits", inch ? "ASME B1.1 (Unified inch screw threads)"
                                            : "ISO 965-1 / ASME B1.13M (ISO metric screw threads)"});
-    section.rows.push_back({"Plating", "each limit moves by four times a plating thickness (60 degree threads)"});
+    section.rows.push_back({"Plating", "each pitch diameter limit moves by four times a plating thickness (60 degree "
+                                       "threads), each major and minor diameter limit by twice"});
     if (input.thread) {
         section.rows.push_back({"Gauges", inch ? "ASME B1.2" : "ISO 1502"});
         section.rows.push_back({"Taps", inch ? "ASME B94.9" : "ISO 2857"});
@@ -171,8 +233,16 @@ ThreadRecord buildRecord(const RecordInput& input)
         if (!input.wireError.empty()) {
             record.sections.push_back({"Wire", {{input.wireError}}, false});
         }
-        for (Section& section : gaugingSections(input)) {
+        std::vector<std::string> drills;
+        for (Section& section : gaugingSections(input, drills)) {
             record.sections.push_back(std::move(section));
+        }
+        if (!input.sides.empty()) {
+            Section diameters = diametersSection(input);
+            for (const std::string& drill : drills) {
+                diameters.rows.push_back({"Internal", "Drill", drill});
+            }
+            record.sections.push_back(std::move(diameters));
         }
     } else {
         record.sections.push_back({"Gauges, wires and taps",

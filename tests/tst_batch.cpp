@@ -105,6 +105,32 @@ QByteArray longList(int rows)
     return list;
 }
 
+// The crest and root diameter columns come last: the pitch diameter's
+// cases compare what comes before them.
+constexpr int kDiameterColumns = 9;
+
+QByteArray withoutDiameterColumns(const QByteArray& csv, char delimiter = ',')
+{
+    QByteArray kept;
+    QList<QByteArray> fields{QByteArray()};
+    bool quoted = false;
+    for (const char c : csv) {
+        if (c == '"') {
+            quoted = !quoted;
+        }
+        if (!quoted && c == delimiter) {
+            fields.append(QByteArray());
+        } else if (!quoted && c == '\n') {
+            fields.resize(std::max<qsizetype>(1, fields.size() - kDiameterColumns));
+            kept += fields.join(delimiter) + '\n';
+            fields = {QByteArray()};
+        } else {
+            fields.last() += c;
+        }
+    }
+    return kept;
+}
+
 const QByteArray kResultColumns = "side,unit,basic,allowance,class_tolerance,after_plate_max,after_plate_min,"
                                   "plating_min,plating_max,pre_plate_max,pre_plate_min,error";
 
@@ -210,19 +236,39 @@ private slots:
         QFETCH(QByteArray, output);
         QFETCH(int, status);
         const BatchRun run = runBatch(input);
-        QCOMPARE(run.output, output);
+        QCOMPARE(withoutDiameterColumns(run.output), output);
         QCOMPARE(run.status, status);
+    }
+
+    // The diameters after the pitch diameter's columns: the published
+    // limits of 1/4-20 UNC-2A/2B and M10x1.5-6H, each moved by twice the
+    // coating, empty where the standard sets none; the drill of the hole.
+    void writes_the_diameters_and_the_drill()
+    {
+        const BatchRun run = runBatch("designation,plating_min,plating_max\n1/4-20 UNC-2A/2B,0.0002,0.0003\n"
+                                      "M10x1.5-6H,,\n1/2-13 UNC-2B,0.0001,0.003\n");
+        const QList<QByteArray> lines = run.output.split('\n');
+        QVERIFY(lines[0].endsWith(",error,after_plate_major_max,after_plate_major_min,after_plate_minor_max,"
+                                  "after_plate_minor_min,pre_plate_major_max,pre_plate_major_min,pre_plate_minor_max,"
+                                  "pre_plate_minor_min,drill"));
+        QVERIFY(lines[1].endsWith(",0.2489,0.2408,0.1894,,0.2483,0.2404,0.1888,,"));
+        QVERIFY(lines[2].endsWith(",,0.2500,0.2070,0.1960,,0.2506,0.2074,0.1966,#7"));
+        QVERIFY(lines[3].endsWith(",,10.0000,8.6760,8.3760,,,,,8.5 mm"));
+        // No pre-plate band: no pre-plate diameters and no drill.
+        QVERIFY(lines[4].endsWith("Plate thickness is too great.,,0.5000,0.4340,0.4170,,,,,"));
     }
 
     void semicolons_and_decimal_commas()
     {
         const BatchRun run = runBatch("designation;plating_min;plating_max\nM10x1.5-6H;0,002;0,004\n",
                                       {.delimiter = ';', .decimalComma = true});
-        QCOMPARE(run.output, QByteArray("designation;plating_min;plating_max;side;unit;basic;allowance;"
-                                        "class_tolerance;after_plate_max;after_plate_min;pre_plate_max;"
-                                        "pre_plate_min;error\n"
-                                        "M10x1.5-6H;0,0020;0,0040;internal;mm;9,0260;0,0000;0,1800;9,2060;9,0260;"
-                                        "9,2140;9,0420;\n"));
+        QVERIFY(run.output.endsWith(";;10,0080;8,6800;8,3840;8,5 mm\n"));
+        QCOMPARE(withoutDiameterColumns(run.output, ';'),
+                 QByteArray("designation;plating_min;plating_max;side;unit;basic;allowance;"
+                            "class_tolerance;after_plate_max;after_plate_min;pre_plate_max;"
+                            "pre_plate_min;error\n"
+                            "M10x1.5-6H;0,0020;0,0040;internal;mm;9,0260;0,0000;0,1800;9,2060;9,0260;"
+                            "9,2140;9,0420;\n"));
         QCOMPARE(run.status, 0);
     }
 
@@ -240,9 +286,10 @@ private slots:
         QVERIFY(
             lines[1].startsWith("A-1,1/4-20 UNC-2A,0.0002,0.0003,external,in,after_plate,wires,")); // each side named
         // 1/4-20: wires and two gauges a stage outside; two gauges a stage
-        // inside, and the seven H-limits that fit the pre-plate band: a
-        // plated thread is tapped before plating, never to its final band.
-        QCOMPARE(run.output.count("\nA-1,"), 3 + 3 + 2 + 2 + 7);
+        // inside, and the seven H-limits that fit the pre-plate band and the
+        // drill: a plated thread is tapped before plating, never to its final band.
+        QCOMPARE(run.output.count("\nA-1,"), 3 + 3 + 2 + 2 + 7 + 1);
+        QVERIFY(run.output.contains("\nA-1,1/4-20 UNC-2B,0.0002,0.0003,internal,in,pre_plate,drill,#7,0.2010,0.2010,"));
         QVERIFY(run.output.contains("\nA-2,M7x2,,,,,,,,,,,,,M7 has no pitch 2\n"));
         QVERIFY(run.output.contains("\nA-3,,,,,,,,,,,,,,a row without a designation cannot be inspected\n"));
     }

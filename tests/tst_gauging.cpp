@@ -74,7 +74,7 @@ void designationRows(std::initializer_list<const char*> designations)
 // The gauges of a side for its class band after plating.
 std::vector<Check> classGauges(const orvanta::threads::ThreadLimits& limits, const orvanta::threads::SideLimits& side)
 {
-    return orvanta::gauging::gauges(limits, side.side, Band{side.min, side.max, Stage::AfterPlate});
+    return orvanta::gauging::gauges(limits, side.side, Band{side.min, side.max, Stage::AfterPlate, {}});
 }
 
 QString text(const orvanta::gauging::Phrase& phrase)
@@ -415,7 +415,7 @@ private slots:
         QFETCH(QString, wire);
         QFETCH(bool, warned);
         const orvanta::threads::ThreadLimits limits = threadOf("1/4-20 UNC-2A"); // P = 0.05 in
-        const Band band{limits.external->min, limits.external->max, Stage::AfterPlate};
+        const Band band{limits.external->min, limits.external->max, Stage::AfterPlate, {}};
         const Check check = orvanta::gauging::wireReadings(limits, band, wire.toDouble());
         QVERIFY(check.error.empty());
         QCOMPARE(text(check.note)
@@ -471,7 +471,7 @@ private slots:
         QFETCH(double, inside);
         const orvanta::threads::ThreadLimits limits = threadOf("M10x1.5-6H/6g");
         const auto& side = external ? *limits.external : *limits.internal;
-        const Band band{side.min, side.min + width, Stage::AfterPlate};
+        const Band band{side.min, side.min + width, Stage::AfterPlate, {}};
         const std::vector<Check> checks = orvanta::gauging::gauges(limits, side.side, band);
         const Check& go = only(checks, Item::GoGauge);
         const double centre = (go.min + go.max) / 2;
@@ -498,7 +498,7 @@ private slots:
         QFETCH(double, width);
         QFETCH(QString, row);
         const orvanta::threads::ThreadLimits limits = threadOf("M10x1.5-6g");
-        const Band band{limits.external->max - width, limits.external->max, Stage::AfterPlate};
+        const Band band{limits.external->max - width, limits.external->max, Stage::AfterPlate, {}};
         const std::vector<Check> checks = orvanta::gauging::gauges(limits, orvanta::ThreadSide::External, band);
         const Check& go = only(checks, Item::GoGauge);
         if (row.isEmpty()) {
@@ -562,7 +562,7 @@ private slots:
         QFETCH(QString, warning);
         const orvanta::threads::ThreadLimits limits = threadOf(qPrintable(designation));
         const auto& side = external ? *limits.external : *limits.internal;
-        const Band band{side.min, side.min + width, prePlate ? Stage::PrePlate : Stage::AfterPlate};
+        const Band band{side.min, side.min + width, prePlate ? Stage::PrePlate : Stage::AfterPlate, {}};
         const std::vector<Check> checks = orvanta::gauging::gauges(limits, side.side, band);
         const QString note = text(only(checks, Item::GoGauge).note);
         if (warning.isEmpty()) {

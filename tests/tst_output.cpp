@@ -372,7 +372,7 @@ private slots:
         QTest::newRow("limits by hand: one page at full size") << false << 0 << 0 << 0 << 1 << 1 << true << false;
         QTest::newRow("limits by hand, a few notes: one page at full size")
             << false << 8 << 0 << 0 << 1 << 1 << true << false;
-        QTest::newRow("the whole job: one page") << true << 0 << 0 << 0 << 1 << 1 << false << true;
+        QTest::newRow("the whole job, its diameters on page 2") << true << 0 << 0 << 0 << 2 << 2 << false << true;
         QTest::newRow("the whole job, a few notes: the notes on page 2")
             << true << 8 << 0 << 0 << 2 << 2 << false << true;
         QTest::newRow("150 lines of notes") << true << 150 << 0 << 0 << 2 << 4 << false << true;
@@ -436,7 +436,9 @@ private slots:
             }
             if (words.pages.size() > 1) {
                 QVERIFY(!first.contains(QStringLiteral("notesline")) && !first.contains(QStringLiteral("x00001")));
-                QCOMPARE(words.pages[1].words.constFirst().text, QStringLiteral("Notes"));
+                // What follows the job starts the next page: the diameters of a filled thread, else the notes.
+                QCOMPARE(words.pages[1].words.constFirst().text,
+                         filled ? QStringLiteral("Diameters") : QStringLiteral("Notes"));
             }
         }
     }

@@ -581,12 +581,33 @@ private slots:
 
     // The standards behind the record follow its unit; the gauges, taps and
     // wires are named only where a designation gave them.
+    // The diameters a drawing before plating gives, and the hole's drill:
+    // the minor band grows by twice the thickness, and #7 lies in it.
+    void gives_the_diameters_before_plating_and_the_drill()
+    {
+        const RecordInput in =
+            input("1/4-20 UNC-2B", "1/4-20 UNC-2B, class limits after plating", UnitSystem::Inch, ".",
+                  {shown(ThreadSide::Internal, "0.2224", "0.2175", "0.0003", "0.0002", "0.2232", "0.2187")});
+        const QStringList lines = QString::fromStdString(plainText(buildRecord(in))).split(QLatin1Char('\n'));
+        const qsizetype heading = lines.indexOf(QStringLiteral("Diameters"));
+        QVERIFY(heading > 0);
+        QCOMPARE(lines.mid(heading + 1, 5),
+                 QStringList({"Side  Diameter  After-plate maximum  After-plate minimum  Pre-plate maximum  "
+                              "Pre-plate minimum",
+                              "Internal  Pitch  0.2224  0.2175  0.2232  0.2187",
+                              "Internal  Major  not set  0.2500  not set  0.2506",
+                              "Internal  Minor  0.2070  0.1960  0.2074  0.1966",
+                              "Internal  Drill  #7: the tap-drill chart's drill for the minor diameter band 0.1966 in "
+                              "to 0.2074 in; also in it: 5 mm, #8, 5.1 mm, 13/64, #6, 5.2 mm, #5"}));
+    }
+
     void names_the_standards_of_its_unit_data()
     {
         QTest::addColumn<RecordInput>("in");
         QTest::addColumn<QStringList>("rows");
-        const QString plating = QStringLiteral("Plating: each limit moves by four times a plating thickness (60 "
-                                               "degree threads)");
+        const QString plating = QStringLiteral("Plating: each pitch diameter limit moves by four times a plating "
+                                               "thickness (60 degree threads), each major and minor diameter limit "
+                                               "by twice");
         QTest::newRow("inch, filled")
             << input("1/2-13 UNC-2A", "1/2-13 UNC-2A, class limits after plating", UnitSystem::Inch, ".",
                      {shown(ThreadSide::External, "0.4485", "0.4435", "0.0005", "0.0002", "0.4465", "0.4427")})

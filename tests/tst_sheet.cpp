@@ -91,16 +91,16 @@ private slots:
     void init() { calc = std::make_unique<CalculatorDriver>(); }
     void cleanup() { calc.reset(); }
 
-    // The job (thread, limits, wires, gauges, taps) on the first page; on
-    // Letter, shorter than A4, the standards behind it go on to a second page
-    // rather than the whole shrinking below 7 pt.
+    // The job (thread, limits, wires, gauges, taps) on the first page; the
+    // diameters and the standards behind it on a second page rather than the
+    // whole shrinking below 7 pt.
     void the_pdf_holds_the_whole_job_on_its_first_page_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("paper");
         QTest::addColumn<int>("pages");
         QTest::newRow("A4 elsewhere") << "de_DE"
-                                      << "A4" << 1;
+                                      << "A4" << 2;
         QTest::newRow("Letter in the United States") << "en_US"
                                                      << "letter" << 2;
     }
@@ -124,6 +124,12 @@ private slots:
                                      "0.4465", "0.4427", "0.4500", "0.4565", "0.4520", "0.4573", "0.0005", "0.0002",
                                      "GO setting plug", "NOT GO plug", "(pick)", "ASME B1.2"}) {
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
+        }
+        // After the job: the diameters before plating and the hole's drill.
+        const QString rest = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
+                                                               QStringLiteral("2"), path, QStringLiteral("-")});
+        for (const char* expected : {"Diameters", "0.4975", "0.4872", "0.4344", "0.4180", "27/64"}) {
+            QVERIFY2(rest.contains(QLatin1String(expected)), expected);
         }
         const QString info = run(QStringLiteral("pdfinfo"), {path});
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))), qPrintable(info));

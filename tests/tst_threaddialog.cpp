@@ -21,7 +21,9 @@ struct DialogVisit {
     QString designation;
     bool allowance = false;
     Qt::Key closeWith = Qt::Key_Return;
-    QStringList shown{}; // lblextmax, lblextmin, lblintmin, lblintmax, lblmessage
+    // lblextmax, lblextmin, lblintmin, lblintmax, the major diameters in the
+    // same order, then the minor diameters, lblmessage
+    QStringList shown{};
     bool fillEnabled = false;
     bool focusInDesignation = false;
 };
@@ -60,7 +62,9 @@ class ThreadDialogTest : public QObject {
                                   QPoint(5, dialog->optallowance->height() / 2));
             }
             for (QLabel* label :
-                 {dialog->lblextmax, dialog->lblextmin, dialog->lblintmin, dialog->lblintmax, dialog->lblmessage}) {
+                 {dialog->lblextmax, dialog->lblextmin, dialog->lblintmin, dialog->lblintmax, dialog->lblextmajormax,
+                  dialog->lblextmajormin, dialog->lblintmajormin, dialog->lblintmajormax, dialog->lblextminormax,
+                  dialog->lblextminormin, dialog->lblintminormin, dialog->lblintminormax, dialog->lblmessage}) {
                 visit.shown << label->text();
             }
             visit.fillEnabled = dialog->cmdfill->isEnabled();
@@ -91,15 +95,21 @@ private slots:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("named");
         QTest::newRow("inch fit") << "1/2-13 UNC-2A/2B" << false
-                                  << QStringList{"0.4485 in", "0.4435 in", "0.4500 in", "0.4565 in", ""}
+                                  << QStringList{"0.4485 in", "0.4435 in", "0.4500 in", "0.4565 in", "0.4985 in",
+                                                 "0.4876 in", "0.5000 in", "not set",   "0.4069 in", "not set",
+                                                 "0.4170 in", "0.4340 in", ""}
                                   << QStringList{"0.4485", "0.4435", "0.4500", "0.4565"} << false
                                   << "txtextmaxthickness"
                                   << "1/2-13 UNC-2A/2B, class limits after plating";
         QTest::newRow("metric fit, allowance")
-            << "M10x1.5-6H/6g" << true << QStringList{"9.0260 mm", "8.8620 mm", "9.0260 mm", "9.2060 mm", ""}
+            << "M10x1.5-6H/6g" << true
+            << QStringList{"9.0260 mm", "8.8620 mm", "9.0260 mm", "9.2060 mm", "10.0000 mm", "9.7320 mm", "10.0000 mm",
+                           "not set",   "8.3760 mm", "not set",   "8.3760 mm", "8.6760 mm",  ""}
             << QStringList{"9.0260", "8.8620", "9.0260", "9.2060"} << true << "txtextmaxthickness"
             << "M10x1.5-6H/6g, plating may use the allowance";
-        QTest::newRow("internal only") << "M10x1.5-6G" << false << QStringList{"", "", "9.0580 mm", "9.2380 mm", ""}
+        QTest::newRow("internal only") << "M10x1.5-6G" << false
+                                       << QStringList{"", "", "9.0580 mm", "9.2380 mm", "", "", "10.0320 mm", "not set",
+                                                      "", "", "8.4080 mm", "8.7080 mm", ""}
                                        << QStringList{"", "", "9.0580", "9.2380"} << true << "txtintminthickness"
                                        << "M10x1.5-6G, class limits after plating";
     }

@@ -65,6 +65,14 @@ FrmThread::FrmThread(QWidget* parent, const QStringList& completions)
     , lblextmin(value(*this, "lblextmin"))
     , lblintmin(value(*this, "lblintmin"))
     , lblintmax(value(*this, "lblintmax"))
+    , lblextmajormax(value(*this, "lblextmajormax"))
+    , lblextmajormin(value(*this, "lblextmajormin"))
+    , lblintmajormin(value(*this, "lblintmajormin"))
+    , lblintmajormax(value(*this, "lblintmajormax"))
+    , lblextminormax(value(*this, "lblextminormax"))
+    , lblextminormin(value(*this, "lblextminormin"))
+    , lblintminormin(value(*this, "lblintminormin"))
+    , lblintminormax(value(*this, "lblintminormax"))
     , lblbasic(value(*this, "lblbasic"))
     , lblextallowance(value(*this, "lblextallowance"))
     , lblintallowance(value(*this, "lblintallowance"))
@@ -139,22 +147,32 @@ void FrmThread::layOut()
     grid->addWidget(lblextmin, 5, 2);
     grid->addWidget(lblintmin, 5, 3);
     grid->addWidget(lblintmax, 5, 4);
-    grid->addWidget(caption(*this, QStringLiteral("Allowance")), 6, 0);
-    grid->addWidget(lblextallowance, 6, 1, 1, 2);
-    grid->addWidget(lblintallowance, 6, 3, 1, 2);
-    grid->addWidget(caption(*this, QStringLiteral("Class tolerance")), 7, 0);
-    grid->addWidget(lblexttolerance, 7, 1, 1, 2);
-    grid->addWidget(lblinttolerance, 7, 3, 1, 2);
-    grid->addWidget(caption(*this, QStringLiteral("Basic PD")), 8, 0);
-    grid->addWidget(lblbasic, 8, 1, 1, 2);
-    grid->addWidget(lblmessage, 9, 0, 1, 5);
-    grid->addWidget(lblnotes, 10, 0, 1, 5);
+    grid->addWidget(caption(*this, QStringLiteral("After-plate major")), 6, 0);
+    grid->addWidget(lblextmajormax, 6, 1);
+    grid->addWidget(lblextmajormin, 6, 2);
+    grid->addWidget(lblintmajormin, 6, 3);
+    grid->addWidget(lblintmajormax, 6, 4);
+    grid->addWidget(caption(*this, QStringLiteral("After-plate minor")), 7, 0);
+    grid->addWidget(lblextminormax, 7, 1);
+    grid->addWidget(lblextminormin, 7, 2);
+    grid->addWidget(lblintminormin, 7, 3);
+    grid->addWidget(lblintminormax, 7, 4);
+    grid->addWidget(caption(*this, QStringLiteral("Allowance")), 8, 0);
+    grid->addWidget(lblextallowance, 8, 1, 1, 2);
+    grid->addWidget(lblintallowance, 8, 3, 1, 2);
+    grid->addWidget(caption(*this, QStringLiteral("Class tolerance")), 9, 0);
+    grid->addWidget(lblexttolerance, 9, 1, 1, 2);
+    grid->addWidget(lblinttolerance, 9, 3, 1, 2);
+    grid->addWidget(caption(*this, QStringLiteral("Basic PD")), 10, 0);
+    grid->addWidget(lblbasic, 10, 1, 1, 2);
+    grid->addWidget(lblmessage, 11, 0, 1, 5);
+    grid->addWidget(lblnotes, 12, 0, 1, 5);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdfill);
     buttons->addWidget(cmdclose);
-    grid->addLayout(buttons, 11, 0, 1, 5);
+    grid->addLayout(buttons, 13, 0, 1, 5);
     lblmessage->setMinimumHeight(lblmessage->fontMetrics().lineSpacing() * 2);
     lblnotes->setMinimumHeight(lblnotes->fontMetrics().lineSpacing() * 3);
     setTabOrder(txtdesignation, optclasslimits);
@@ -179,6 +197,15 @@ void FrmThread::describeControls()
         {lblextmin, "External after-plate minimum pitch diameter", ""},
         {lblintmin, "Internal after-plate minimum pitch diameter", ""},
         {lblintmax, "Internal after-plate maximum pitch diameter", ""},
+        {lblextmajormax, "External after-plate maximum major diameter", ""},
+        {lblextmajormin, "External after-plate minimum major diameter", ""},
+        {lblintmajormin, "Internal after-plate minimum major diameter", ""},
+        {lblintmajormax, "Internal after-plate maximum major diameter", "Not set by the standard."},
+        {lblextminormax, "External after-plate maximum minor diameter",
+         "Inch threads: the rounded root's, for reference only."},
+        {lblextminormin, "External after-plate minimum minor diameter", ""},
+        {lblintminormin, "Internal after-plate minimum minor diameter", ""},
+        {lblintminormax, "Internal after-plate maximum minor diameter", ""},
         {lblbasic, "Basic pitch diameter", ""},
         {lblextallowance, "External allowance", "With the plating it absorbs (a quarter of the allowance)."},
         {lblintallowance, "Internal allowance", "With the plating it absorbs (a quarter of the allowance)."},

@@ -27,6 +27,16 @@ public:
     QLabel* const lblextmin;
     QLabel* const lblintmin;
     QLabel* const lblintmax;
+    // The crest and root diameters after plating, in the same columns;
+    // "not set" where the standard sets no limit.
+    QLabel* const lblextmajormax;
+    QLabel* const lblextmajormin;
+    QLabel* const lblintmajormin;
+    QLabel* const lblintmajormax;
+    QLabel* const lblextminormax;
+    QLabel* const lblextminormin;
+    QLabel* const lblintminormin;
+    QLabel* const lblintminormax;
 
     QLabel* const lblbasic;
     QLabel* const lblextallowance;

@@ -68,9 +68,12 @@ void ThreadPreview::refresh()
 
 void ThreadPreview::clearValues()
 {
-    for (QLabel* label : {m_dialog.lblresolved, m_dialog.lblextmax, m_dialog.lblextmin, m_dialog.lblintmin,
-                          m_dialog.lblintmax, m_dialog.lblbasic, m_dialog.lblextallowance, m_dialog.lblintallowance,
-                          m_dialog.lblexttolerance, m_dialog.lblinttolerance, m_dialog.lblmessage, m_dialog.lblnotes}) {
+    for (QLabel* label :
+         {m_dialog.lblresolved,     m_dialog.lblextmax,       m_dialog.lblextmin,       m_dialog.lblintmin,
+          m_dialog.lblintmax,       m_dialog.lblextmajormax,  m_dialog.lblextmajormin,  m_dialog.lblintmajormin,
+          m_dialog.lblintmajormax,  m_dialog.lblextminormax,  m_dialog.lblextminormin,  m_dialog.lblintminormin,
+          m_dialog.lblintminormax,  m_dialog.lblbasic,        m_dialog.lblextallowance, m_dialog.lblintallowance,
+          m_dialog.lblexttolerance, m_dialog.lblinttolerance, m_dialog.lblmessage,      m_dialog.lblnotes}) {
         label->clear();
     }
 }
@@ -87,21 +90,34 @@ void ThreadPreview::show(const ThreadChoice& choice)
         }
         return withUnit(side.allowance, unit);
     };
+    const auto limit = [&](const std::optional<double>& value) {
+        return value ? withUnit(*value, unit) : QStringLiteral("not set");
+    };
     struct SideLabels {
         const std::optional<threads::SideLimits>& limits;
         QLabel* max;
         QLabel* min;
+        QLabel* majorMax;
+        QLabel* majorMin;
+        QLabel* minorMax;
+        QLabel* minorMin;
         QLabel* allowance;
         QLabel* tolerance;
     };
     const SideLabels sides[] = {
-        {limits.external, m_dialog.lblextmax, m_dialog.lblextmin, m_dialog.lblextallowance, m_dialog.lblexttolerance},
-        {limits.internal, m_dialog.lblintmax, m_dialog.lblintmin, m_dialog.lblintallowance, m_dialog.lblinttolerance},
+        {limits.external, m_dialog.lblextmax, m_dialog.lblextmin, m_dialog.lblextmajormax, m_dialog.lblextmajormin,
+         m_dialog.lblextminormax, m_dialog.lblextminormin, m_dialog.lblextallowance, m_dialog.lblexttolerance},
+        {limits.internal, m_dialog.lblintmax, m_dialog.lblintmin, m_dialog.lblintmajormax, m_dialog.lblintmajormin,
+         m_dialog.lblintminormax, m_dialog.lblintminormin, m_dialog.lblintallowance, m_dialog.lblinttolerance},
     };
     for (const SideLabels& side : sides) {
         if (side.limits) {
             side.max->setText(withUnit(side.limits->max, unit));
             side.min->setText(withUnit(side.limits->min, unit));
+            side.majorMax->setText(limit(side.limits->major.max));
+            side.majorMin->setText(limit(side.limits->major.min));
+            side.minorMax->setText(limit(side.limits->minor.max));
+            side.minorMin->setText(limit(side.limits->minor.min));
             side.allowance->setText(allowance(*side.limits));
             side.tolerance->setText(withUnit(side.limits->classTolerance, unit));
             m_dialog.lblbasic->setText(withUnit(side.limits->basic, unit));

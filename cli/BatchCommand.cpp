@@ -292,16 +292,32 @@ private:
         const std::optional<PlatingSpec> plating =
             platingMin && platingMax ? std::optional<PlatingSpec>(PlatingSpec{*platingMin, *platingMax}) : std::nullopt;
 
+        CoatingRequest coating;
+        const std::string_view coatingText = trimmed(cell(fields, Column::Coating));
+        if (!coatingText.empty()) {
+            coatings::CoatingLookup lookup = coatings::lookUpCoating(coatingText);
+            coating.coating = std::move(lookup.coating);
+            if (!coating.coating && error.empty()) {
+                error = "coating: " + lookup.error;
+            }
+        }
+
         const std::string designation(trimmed(cell(fields, Column::Designation)));
         if (m_options.inspect) {
-            inspect(fields, designation, error, InspectChoices{rule, plating, std::nullopt});
+            inspect(fields, designation, error, InspectChoices{rule, plating, std::nullopt, coating});
             return;
         }
         if (!error.empty()) {
             writeError(fields, error);
         } else if (!designation.empty()) {
             const PreparedThread& thread = prepared(designation, rule);
-            completeRows(thread, shown(plating, thread.unit, fields), m_results);
+            if (coating.coating) {
+                const Coated coated = coatedPlating(coating, inThreadUnit(plating, thread.unit), thread.unit);
+                completeRows(thread, shownPlating(coated.growth, m_format), m_results, coating, coated);
+            } else {
+                completeRows(thread, shown(plating, thread.unit, fields), m_results, coating,
+                             coatedPlating(coating, inThreadUnit(plating, thread.unit), thread.unit));
+            }
             writeRows(fields, m_results);
         } else {
             writeRows(fields, std::vector<ResultRow>{ownLimits(fields, plating)});

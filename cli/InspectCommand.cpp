@@ -18,14 +18,20 @@ std::string padded(std::string text, std::size_t width)
 }
 
 // One block per side and stage: its checks in columns, then its notes once.
-void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup& lookup,
-               const std::optional<PlatingSpec>& plating, std::FILE* out)
+void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup& lookup, const InspectChoices& choices,
+               std::FILE* out)
 {
     if (!lookup.limits) {
         std::fprintf(out, "error: %s\n", rows.front()[C::Error].c_str());
         return;
     }
-    writeTextHeading(out, *lookup.limits, shownPlating(inThreadUnit(plating, lookup.limits->unit), Formatting{}));
+    const UnitSystem unit = lookup.limits->unit;
+    const Coated coated = coatedPlating(choices.coating, inThreadUnit(choices.plating, unit), unit);
+    if (!coated.error.empty()) {
+        std::fprintf(out, "error: %s\n", coated.error.c_str());
+        return;
+    }
+    writeTextHeading(out, *lookup.limits, shownPlating(coated.growth, Formatting{}), choices.coating, coated);
     const C shown[] = {C::Name, C::Min, C::Max, C::WearLimit, C::Standard};
     const char* titles[] = {"check", "min", "max", "wear limit", "standard"};
     std::size_t widths[std::size(shown)];
@@ -102,7 +108,7 @@ int runInspect(const InspectRequest& request, std::FILE* out)
         writeJsonTable(inspectColumnNames(), rows, out);
         break;
     case OutputFormat::Text:
-        writeText(rows, lookup, request.choices.plating, out);
+        writeText(rows, lookup, request.choices, out);
         break;
     }
     return std::any_of(rows.begin(), rows.end(), [](const InspectRow& row) { return row.failed(); }) ? 1 : 0;

@@ -73,7 +73,16 @@ std::vector<InspectRow> inspectRows(const threads::ThreadLookup& lookup, std::st
     if (choices.wire) {
         options.wire = inThreadUnit(*choices.wire, thread.unit);
     }
-    const std::optional<Plating> plating = inThreadUnit(choices.plating, thread.unit);
+    // The bands move by the coating's growth, which is the plating's own thickness when no coating is named.
+    const Coated coated = coatedPlating(choices.coating, inThreadUnit(choices.plating, thread.unit), thread.unit);
+    if (!coated.error.empty()) {
+        InspectRow row;
+        row[C::Designation] = written;
+        row[C::Error] = coated.error;
+        rows.push_back(std::move(row));
+        return rows;
+    }
+    const std::optional<Plating>& plating = coated.growth;
     for (const std::optional<threads::SideLimits>& classLimits : {thread.external, thread.internal}) {
         if (!classLimits) {
             continue;

@@ -41,8 +41,9 @@ struct InspectRow {
 
 struct InspectChoices {
     threads::AfterPlate rule = threads::AfterPlate::ClassLimits;
-    std::optional<PlatingSpec> plating;
+    std::optional<PlatingSpec> plating; // with a coating: its thickness, given or narrowed
     std::optional<Thickness> wire;
+    CoatingRequest coating;
 };
 
 // Every check of every side and stage; a designation that cannot be

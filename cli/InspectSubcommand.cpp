@@ -20,7 +20,8 @@ InspectSubcommand::InspectSubcommand(CLI::App& program)
 
 int InspectSubcommand::run()
 {
-    if (!m_options.read(m_request.choices.rule, m_request.choices.plating, m_request.format)) {
+    if (!m_options.read(m_request.choices.rule, m_request.choices.plating, m_request.format) ||
+        !m_options.read(m_request.choices.coating)) {
         return kFailure;
     }
     if (!m_wire.empty()) {

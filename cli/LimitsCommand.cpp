@@ -64,13 +64,14 @@ Lines diameterTable(const std::vector<ResultRow>& rows)
 }
 
 void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& lookup, const LimitsRequest& request,
-               const std::optional<Plating>& plating, std::FILE* out)
+               const Coated& coated, std::FILE* out)
 {
     if (!lookup.limits) {
         std::fprintf(out, "error: %s\n", lookup.error.c_str());
         return;
     }
-    writeTextHeading(out, *lookup.limits, shownPlating(plating, Formatting{}));
+    const std::optional<Plating>& plating = coated.growth;
+    writeTextHeading(out, *lookup.limits, shownPlating(plating, Formatting{}), request.coating, coated);
     writeAligned(table({{"side", Column::Side},
                         {"designation", Column::Designation},
                         {"basic", Column::Basic},
@@ -101,8 +102,15 @@ void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& 
             std::fprintf(out, "internal drill: %s\n", text.c_str());
         }
     }
+    for (const std::optional<threads::SideLimits>& side : {lookup.limits->external, lookup.limits->internal}) {
+        if (side && (plating || coated.leastGrowth)) {
+            const coatings::FitCheck fit = checkFit(*lookup.limits, *side, request.coating, coated);
+            std::fprintf(out, "%s fit: %s\n", side->side == ThreadSide::External ? "external" : "internal",
+                         coatings::fitSentence(fit, lookup.limits->unit, ".").c_str());
+        }
+    }
     if (lookup.limits->unit == UnitSystem::Inch && lookup.limits->external) {
-        std::fputs("note: the external minor maximum is the UNR root's, for reference only\n", out);
+        std::fprintf(out, "note: %s\n", threads::kUnrMinorNote);
     }
     for (const std::string& note : lookup.limits->notes) {
         std::fprintf(out, "note: %s\n", note.c_str());
@@ -117,7 +125,9 @@ int runLimits(const LimitsRequest& request, std::FILE* out)
     const std::optional<Plating> plating =
         lookup.limits ? inThreadUnit(request.plating, lookup.limits->unit) : std::nullopt;
     const std::vector<ResultRow> rows =
-        rowsForDesignation(lookup, request.designation, request.rule, plating, Formatting{});
+        rowsForDesignation(lookup, request.designation, request.rule, plating, Formatting{}, request.coating);
+    const Coated coated =
+        coatedPlating(request.coating, plating, lookup.limits ? lookup.limits->unit : UnitSystem::Inch);
     switch (request.format) {
     case OutputFormat::Csv:
         writeCsvTable(columnNames(), rows, out);
@@ -126,7 +136,7 @@ int runLimits(const LimitsRequest& request, std::FILE* out)
         writeJsonTable(columnNames(), rows, out);
         break;
     case OutputFormat::Text:
-        writeText(rows, lookup, request, plating, out);
+        writeText(rows, lookup, request, coated, out);
         break;
     }
     return std::any_of(rows.begin(), rows.end(), [](const ResultRow& row) { return row.failed(); }) ? 1 : 0;

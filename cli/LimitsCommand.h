@@ -15,6 +15,7 @@ struct LimitsRequest {
     std::string designation;
     threads::AfterPlate rule = threads::AfterPlate::ClassLimits;
     std::optional<PlatingSpec> plating;
+    CoatingRequest coating;
     OutputFormat format = OutputFormat::Text;
 };
 

@@ -11,7 +11,7 @@ LimitsSubcommand::LimitsSubcommand(CLI::App& program)
 
 int LimitsSubcommand::run()
 {
-    if (!m_options.read(m_request.rule, m_request.plating, m_request.format)) {
+    if (!m_options.read(m_request.rule, m_request.plating, m_request.format) || !m_options.read(m_request.coating)) {
         return kFailure;
     }
     return runLimits(m_request, stdout);

@@ -1,6 +1,7 @@
 #include "ResultRow.h"
 
 #include "Inspection.h"
+#include "NumberText.h"
 #include "PlatedDiameters.h"
 
 namespace orvanta::cli {
@@ -28,7 +29,14 @@ const std::array<std::string_view, kColumnCount>& columnNames()
                                                                           "pre_plate_major_min",
                                                                           "pre_plate_minor_max",
                                                                           "pre_plate_minor_min",
-                                                                          "drill"};
+                                                                          "drill",
+                                                                          "coating",
+                                                                          "thickness_min",
+                                                                          "thickness_max",
+                                                                          "growth_min",
+                                                                          "growth_max",
+                                                                          "max_growth",
+                                                                          "fits"};
     return kNames;
 }
 
@@ -92,6 +100,31 @@ void fillPrePlate(ResultRow& row, const threads::ThreadLimits& thread, const thr
     }
 }
 
+// The coating's cells: what it is, its thickness and growth, and whether
+// the side's class takes that growth.
+void fillCoating(ResultRow& row, const threads::ThreadLimits& thread, const threads::SideLimits& limits,
+                 const CoatingRequest& request, const Coated& coated, const Formatting& format)
+{
+    if (request.coating) {
+        row[Column::Coating] = request.coating->name;
+    }
+    if (coated.thickness) {
+        row[Column::ThicknessMin] = formatPitchValue(coated.thickness->min, format.decimalSeparator);
+        row[Column::ThicknessMax] = formatPitchValue(coated.thickness->max, format.decimalSeparator);
+    }
+    if (coated.growth) {
+        row[Column::GrowthMin] = formatPitchValue(coated.growth->min, format.decimalSeparator);
+        row[Column::GrowthMax] = formatPitchValue(coated.growth->max, format.decimalSeparator);
+    }
+    const coatings::FitCheck fit = checkFit(thread, limits, request, coated);
+    if (fit.limit.maxGrowth) {
+        row[Column::MaxGrowth] = formatFixed(*fit.limit.maxGrowth, fit.limit.decimals, format.decimalSeparator);
+    }
+    if (fit.fits) {
+        row[Column::Fits] = *fit.fits ? "yes" : "no";
+    }
+}
+
 const char* sideName(ThreadSide side)
 {
     return side == ThreadSide::External ? "external" : "internal";
@@ -134,13 +167,25 @@ ShownPlating shownPlating(const std::optional<Plating>& plating, const Formattin
     return shown;
 }
 
-void writeTextHeading(std::FILE* out, const threads::ThreadLimits& limits, const ShownPlating& plating)
+void writeTextHeading(std::FILE* out, const threads::ThreadLimits& limits, const ShownPlating& plating,
+                      const CoatingRequest& coating, const Coated& coated)
 {
     const bool inch = limits.unit == UnitSystem::Inch;
+    const char* unit = inch ? "in" : "mm";
     std::fprintf(out, "%s (%s)\n", limits.designation.c_str(), inch ? "inch" : "mm");
-    if (plating.plating) {
-        std::fprintf(out, "plating %s to %s %s\n", plating.minText.c_str(), plating.maxText.c_str(),
-                     inch ? "in" : "mm");
+    if (coating.coating) {
+        std::fprintf(out, "coating %s (%s)\n", coating.coating->name.c_str(), coating.coating->source.c_str());
+        if (coated.thickness && coated.growth) {
+            std::fprintf(out, "thickness %s to %s %s, growth %s to %s %s\n",
+                         formatPitchValue(coated.thickness->min, ".").c_str(),
+                         formatPitchValue(coated.thickness->max, ".").c_str(), unit, plating.minText.c_str(),
+                         plating.maxText.c_str(), unit);
+        }
+        for (const std::string& note : coated.notes) {
+            std::fprintf(out, "note: %s\n", note.c_str());
+        }
+    } else if (plating.plating) {
+        std::fprintf(out, "plating %s to %s %s\n", plating.minText.c_str(), plating.maxText.c_str(), unit);
     }
 }
 
@@ -181,7 +226,8 @@ PreparedThread prepareThread(const threads::ThreadLookup& lookup, std::string_vi
     return thread;
 }
 
-void completeRows(const PreparedThread& thread, const ShownPlating& plating, std::vector<ResultRow>& rows)
+void completeRows(const PreparedThread& thread, const ShownPlating& plating, std::vector<ResultRow>& rows,
+                  const CoatingRequest& coating, const Coated& coated)
 {
     if (!thread.error.empty()) {
         rows.resize(1);
@@ -196,17 +242,25 @@ void completeRows(const PreparedThread& thread, const ShownPlating& plating, std
     for (std::size_t i = 0; i < thread.sides.size(); ++i) {
         const PreparedSide& side = thread.sides[i];
         rows[i].cells = side.row.cells; // reuses the strings' storage
+        if (!coated.error.empty()) {
+            rows[i][Column::Error] = coated.error;
+            fillCoating(rows[i], *thread.thread, side.limits, coating, coated, thread.format);
+            continue;
+        }
         fillSuggestion(rows[i], side.side, side.afterPlateMax, side.afterPlateMin, plating, thread.format);
         fillPrePlate(rows[i], *thread.thread, side.limits, plating, thread.format);
+        fillCoating(rows[i], *thread.thread, side.limits, coating, coated, thread.format);
     }
 }
 
 std::vector<ResultRow> rowsForDesignation(const threads::ThreadLookup& lookup, std::string_view written,
                                           threads::AfterPlate rule, const std::optional<Plating>& plating,
-                                          const Formatting& format)
+                                          const Formatting& format, const CoatingRequest& coating)
 {
     std::vector<ResultRow> rows;
-    completeRows(prepareThread(lookup, written, rule, format), shownPlating(plating, format), rows);
+    const Coated coated = coatedPlating(coating, plating, lookup.limits ? lookup.limits->unit : UnitSystem::Inch);
+    completeRows(prepareThread(lookup, written, rule, format), shownPlating(coated.growth, format), rows, coating,
+                 coated);
     return rows;
 }
 

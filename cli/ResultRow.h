@@ -3,6 +3,7 @@
 // nothing was computed or the standard sets no limit.
 #pragma once
 
+#include "CoatingCells.h"
 #include "Inspection.h"
 #include "PlatingText.h"
 #include "SideSuggestion.h"
@@ -42,8 +43,16 @@ enum class Column {
     PrePlateMinorMax,
     PrePlateMinorMin,
     Drill,
+    // The coating, after every column before it.
+    Coating,
+    ThicknessMin,
+    ThicknessMax,
+    GrowthMin,
+    GrowthMax,
+    MaxGrowth,
+    Fits,
 };
-inline constexpr std::size_t kColumnCount = 22;
+inline constexpr std::size_t kColumnCount = 29;
 
 // The result columns' names, in their order.
 [[nodiscard]] const std::array<std::string_view, kColumnCount>& columnNames();
@@ -95,18 +104,22 @@ struct ShownPlating {
                                                       const threads::SideLimits& limits,
                                                       const std::optional<Plating>& plating);
 
-// The head of a text answer: the designation and unit, then the plating as used.
-void writeTextHeading(std::FILE* out, const threads::ThreadLimits& limits, const ShownPlating& plating);
+// The head of a text answer: the designation and unit, then the plating as
+// used, or the coating with its thickness and the growth the limits use.
+void writeTextHeading(std::FILE* out, const threads::ThreadLimits& limits, const ShownPlating& plating,
+                      const CoatingRequest& coating = {}, const Coated& coated = {});
 
 // The rows of a prepared thread with this plating, in place of `rows`' own:
-// one a side, or one with the refusal.
-void completeRows(const PreparedThread& thread, const ShownPlating& plating, std::vector<ResultRow>& rows);
+// one a side, or one with the refusal. With a coating, `plating` is its
+// growth as shown, and `coated` says what it came from.
+void completeRows(const PreparedThread& thread, const ShownPlating& plating, std::vector<ResultRow>& rows,
+                  const CoatingRequest& coating = {}, const Coated& coated = {});
 
 // Every side a designation names (a fit: external first); a refused
 // designation gives one row with its message.
 [[nodiscard]] std::vector<ResultRow> rowsForDesignation(const threads::ThreadLookup& lookup, std::string_view written,
                                                         threads::AfterPlate rule, const std::optional<Plating>& plating,
-                                                        const Formatting& format);
+                                                        const Formatting& format, const CoatingRequest& coating = {});
 
 // A side given by its own after-plate limits.
 [[nodiscard]] ResultRow rowForLimits(ThreadSide side, UnitSystem unit, std::optional<double> afterPlateMax,

@@ -1,5 +1,5 @@
-// The options `limits` and `inspect` share: the plating, the after-plate
-// rule and the output format.
+// The options `limits` and `inspect` share: the plating or coating, the
+// after-plate rule and the output format.
 #pragma once
 
 #include "LimitsCommand.h"
@@ -18,9 +18,14 @@ public:
     // What the options say; false, with the message on standard error, when
     // the plating is not read.
     [[nodiscard]] bool read(threads::AfterPlate& rule, std::optional<PlatingSpec>& plating, OutputFormat& format) const;
+    // The coating and the part's length; false, with the message on
+    // standard error, when either is not read.
+    [[nodiscard]] bool read(CoatingRequest& coating) const;
 
 private:
     std::string m_plating;
+    std::string m_coating;
+    std::string m_length;
     std::string m_afterPlate = "class";
     std::string m_format = "text";
 };

@@ -98,7 +98,39 @@ void addDiameterRows(Section& section, const RecordInput& input, const ShownSide
                                 before(preplate.min, after.min)});
     };
     row("Major", limits->major, plated.major);
-    row("Minor", limits->minor, plated.minor);
+    // ASME B1.1 gives an external thread's root only as the UNR maximum, for reference.
+    const bool reference = input.unit == UnitSystem::Inch && side.side == ThreadSide::External;
+    row(reference ? "Minor (UNR, reference)" : "Minor", limits->minor, plated.minor);
+}
+
+// The coating filled with the designation: what it is, its thickness and
+// growth with their source, and whether each side's class takes it.
+Section coatingSection(const RecordInput& input, const FilledCoating& coating)
+{
+    const std::string& separator = input.decimalSeparator;
+    const std::string unit = input.unit == UnitSystem::Inch ? " in" : " mm";
+    const auto range = [&](double min, double max) {
+        return formatPitchValue(min, separator) + " to " + formatPitchValue(max, separator) + unit;
+    };
+    Section section;
+    section.heading = "Coating";
+    section.job = false;
+    section.rows.push_back({"Coating", coating.name.empty() ? std::string("thickness typed by hand") : coating.name});
+    if (!coating.source.empty()) {
+        section.rows.push_back({"Source", coating.source});
+    }
+    section.rows.push_back({"Thickness", range(coating.minThickness, coating.maxThickness)});
+    section.rows.push_back({"Growth", range(coating.minGrowth, coating.maxGrowth)});
+    for (const std::string& note : coating.notes) {
+        section.rows.push_back({"Note", note});
+    }
+    if (input.thread->limits.external) {
+        section.rows.push_back({"External fit", coating.externalFit});
+    }
+    if (input.thread->limits.internal) {
+        section.rows.push_back({"Internal fit", coating.internalFit});
+    }
+    return section;
 }
 
 Section diametersSection(const RecordInput& input)
@@ -243,6 +275,9 @@ ThreadRecord buildRecord(const RecordInput& input)
                 diameters.rows.push_back({"Internal", "Drill", drill});
             }
             record.sections.push_back(std::move(diameters));
+        }
+        if (input.thread->coating) {
+            record.sections.push_back(coatingSection(input, *input.thread->coating));
         }
     } else {
         record.sections.push_back({"Gauges, wires and taps",

@@ -26,11 +26,25 @@ struct ShownSide {
     std::string message; // what the calculator said of this side instead of numbers that do not hold
 };
 
+// The coating chosen with the designation, in the thread's unit.
+struct FilledCoating {
+    std::string name;   // the catalogue's normal name; empty for a thickness typed by hand
+    std::string source; // where its thickness and growth come from
+    double minThickness = 0;
+    double maxThickness = 0;
+    double minGrowth = 0;
+    double maxGrowth = 0;
+    std::vector<std::string> notes;
+    std::string externalFit; // "fits", "does not fit: ...", or why the class sets no limit
+    std::string internalFit;
+};
+
 // The designation filled in from the Standard Thread window, if any.
 struct FilledThread {
     threads::ThreadLimits limits;
     std::string description; // "1/2-13 UNC-2A/2B, class limits after plating[, edited]"
     bool edited = false;
+    std::optional<FilledCoating> coating;
 };
 
 struct RecordInput {

@@ -1,6 +1,7 @@
 // orvanta-cli batch over parts lists, awkward and malformed ones included:
 // what it writes, what it says on standard error and its exit status.
 #include "BatchCommand.h"
+#include "ResultRow.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -105,11 +106,13 @@ QByteArray longList(int rows)
     return list;
 }
 
-// The crest and root diameter columns come last: the pitch diameter's
-// cases compare what comes before them.
-constexpr int kDiameterColumns = 9;
+// The columns after `error` (the diameters, the drill, the coating): the
+// pitch diameter's cases compare what comes before them.
+constexpr int kCoatingColumns = 7;
+constexpr int kAfterErrorColumns =
+    static_cast<int>(orvanta::cli::kColumnCount) - static_cast<int>(orvanta::cli::Column::Error) - 1;
 
-QByteArray withoutDiameterColumns(const QByteArray& csv, char delimiter = ',')
+QByteArray withoutLastColumns(const QByteArray& csv, int count, char delimiter = ',')
 {
     QByteArray kept;
     QList<QByteArray> fields{QByteArray()};
@@ -121,7 +124,7 @@ QByteArray withoutDiameterColumns(const QByteArray& csv, char delimiter = ',')
         if (!quoted && c == delimiter) {
             fields.append(QByteArray());
         } else if (!quoted && c == '\n') {
-            fields.resize(std::max<qsizetype>(1, fields.size() - kDiameterColumns));
+            fields.resize(std::max<qsizetype>(1, fields.size() - count));
             kept += fields.join(delimiter) + '\n';
             fields = {QByteArray()};
         } else {
@@ -236,7 +239,7 @@ private slots:
         QFETCH(QByteArray, output);
         QFETCH(int, status);
         const BatchRun run = runBatch(input);
-        QCOMPARE(withoutDiameterColumns(run.output), output);
+        QCOMPARE(withoutLastColumns(run.output, kAfterErrorColumns), output);
         QCOMPARE(run.status, status);
     }
 
@@ -247,7 +250,7 @@ private slots:
     {
         const BatchRun run = runBatch("designation,plating_min,plating_max\n1/4-20 UNC-2A/2B,0.0002,0.0003\n"
                                       "M10x1.5-6H,,\n1/2-13 UNC-2B,0.0001,0.003\n");
-        const QList<QByteArray> lines = run.output.split('\n');
+        const QList<QByteArray> lines = withoutLastColumns(run.output, kCoatingColumns).split('\n');
         QVERIFY(lines[0].endsWith(",error,after_plate_major_max,after_plate_major_min,after_plate_minor_max,"
                                   "after_plate_minor_min,pre_plate_major_max,pre_plate_major_min,pre_plate_minor_max,"
                                   "pre_plate_minor_min,drill"));
@@ -258,12 +261,41 @@ private slots:
         QVERIFY(lines[4].endsWith("Plate thickness is too great.,,0.5000,0.4340,0.4170,,,,,"));
     }
 
+    // A coating column: its normal name, thickness, growth, the class's
+    // largest growth (ASTM F1941 Table X3.1 prints 0.000275 in. for
+    // 1/4-20; #8-32 is not in it: a quarter of its 0.0009 allowance) and the fit.
+    void reads_a_coating_column()
+    {
+        const BatchRun run = runBatch("designation,coating,plating_min,plating_max\n"
+                                      "1/4-20 UNC-2A,plating,0.0002,0.0003\n"
+                                      "1/2-13 UNC-2A,electroless nickel,0.0002,0.0003\n"
+                                      "#8-32 UNC-2A,ASTM B633 SC2,,\n"
+                                      "1/4-20 UNC-2A,B633 SC2,0.0003,0.0004\n"
+                                      "7/16-20 UNF-3B,hard anodize,0.0018,0.0022\n");
+        const QList<QByteArray> lines = run.output.split('\n');
+        // The list's own coating column takes the normal name; the plating
+        // columns hold what the calculator used: the growth.
+        QVERIFY(lines[0].startsWith("designation,coating,plating_min,plating_max,side,"));
+        QVERIFY(lines[0].endsWith(",drill,thickness_min,thickness_max,growth_min,growth_max,max_growth,fits"));
+        QVERIFY(lines[1].endsWith(",0.0002,0.0003,0.0002,0.0003,0.000275,no"));
+        QVERIFY(lines[2].endsWith(",0.0002,0.0003,0.0002,0.0003,0.000375,yes"));
+        QVERIFY(lines[3].startsWith("#8-32 UNC-2A,ASTM B633 Fe/Zn 8 (SC2),,,"));
+        QVERIFY(lines[3].endsWith(",0.000225,no"));
+        QVERIFY(lines[3].contains("sets a minimum of 0.000315 in only: give the maximum"));
+        QVERIFY(lines[4].contains("0.0003 in is below ASTM B633 Fe/Zn 8 (SC2)'s minimum of 0.000315 in"));
+        // Half the film grows: the P.D. is machined to .4094/.4127.
+        QVERIFY(lines[5].startsWith("7/16-20 UNF-3B,MIL-A-8625 Type III,0.0009,0.0011,internal,"));
+        QVERIFY(lines[5].contains(",0.4127,0.4094,"));
+        QVERIFY(lines[5].endsWith(",0.0018,0.0022,0.0009,0.0011,,"));
+        QCOMPARE(run.status, 1);
+    }
+
     void semicolons_and_decimal_commas()
     {
         const BatchRun run = runBatch("designation;plating_min;plating_max\nM10x1.5-6H;0,002;0,004\n",
                                       {.delimiter = ';', .decimalComma = true});
-        QVERIFY(run.output.endsWith(";;10,0080;8,6800;8,3840;8,5 mm\n"));
-        QCOMPARE(withoutDiameterColumns(run.output, ';'),
+        QVERIFY(withoutLastColumns(run.output, kCoatingColumns, ';').endsWith(";;10,0080;8,6800;8,3840;8,5 mm\n"));
+        QCOMPARE(withoutLastColumns(run.output, kAfterErrorColumns, ';'),
                  QByteArray("designation;plating_min;plating_max;side;unit;basic;allowance;"
                             "class_tolerance;after_plate_max;after_plate_min;pre_plate_max;"
                             "pre_plate_min;error\n"

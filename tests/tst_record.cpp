@@ -65,7 +65,7 @@ RecordInput input(const char* designation, const char* description, UnitSystem u
     if (*designation != '\0') {
         const auto lookup = orvanta::threads::lookUpThread(designation);
         if (lookup.limits) {
-            in.thread = orvanta::record::FilledThread{*lookup.limits, description, edited};
+            in.thread = orvanta::record::FilledThread{*lookup.limits, description, edited, std::nullopt};
         }
     }
     in.sides = std::move(sides);
@@ -599,6 +599,24 @@ private slots:
                               "Internal  Minor  0.2070  0.1960  0.2074  0.1966",
                               "Internal  Drill  #7: the tap-drill chart's drill for the minor diameter band 0.1966 in "
                               "to 0.2074 in; also in it: 5 mm, #8, 5.1 mm, 13/64, #6, 5.2 mm, #5"}));
+    }
+
+    // The coating filled with the designation: its name, thickness, growth,
+    // source and each side's fit, after the diameters.
+    void names_the_coating_its_growth_and_the_fit()
+    {
+        RecordInput in =
+            input("7/16-20 UNF-3B", "7/16-20 UNF-3B, class limits after plating, MIL-A-8625 Type III", UnitSystem::Inch,
+                  ",", {shown(ThreadSide::Internal, "0,4091", "0,4050", "0,0011", "0,0009", "0,4127", "0,4094")});
+        in.thread->coating = orvanta::record::FilledCoating{
+            "MIL-A-8625 Type III", "finishers' rule", 0.0018, 0.0022, 0.0009, 0.0011, {}, "", "no allowance"};
+        const std::string text = plainText(buildRecord(in));
+        for (const char* line : {"\nCoating\nCoating: MIL-A-8625 Type III\nSource: finishers' rule\n"
+                                 "Thickness: 0,0018 to 0,0022 in\nGrowth: 0,0009 to 0,0011 in\n"
+                                 "Internal fit: no allowance\n"}) {
+            QVERIFY2(text.find(line) != std::string::npos, text.c_str());
+        }
+        QVERIFY(text.find("External fit") == std::string::npos); // no external side named
     }
 
     void names_the_standards_of_its_unit_data()

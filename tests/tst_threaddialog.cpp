@@ -5,6 +5,7 @@
 #include "GuiTestMain.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
@@ -177,6 +178,57 @@ private slots:
                                                      "calculate Suggested Pre-Plate Pitch Diameter."));
         calc->enter();
         QCOMPARE(calc->suggestions(), QStringList({"0.4465", "0.4427", "", ""}));
+    }
+
+    // A coating chosen from the catalogue: Fill writes its growth into the
+    // thicknesses, so Enter gives the pre-plate limits. Hard anodize of
+    // .002 +/- .0002 in on 7/16-20 UNF-3B, half of the film outward: the
+    // shops' worked example machines the P.D. to .4094/.4127.
+    void a_coating_fills_its_growth_and_says_whether_it_fits()
+    {
+        QString fit;
+        QString growth;
+        inDialog([&](orvanta::FrmThread& dialog) {
+            QTest::keyClicks(dialog.txtdesignation, QStringLiteral("7/16-20 UNF-3B"));
+            QTest::keyClicks(dialog.cbocoating->lineEdit(), QStringLiteral("MIL-A-8625 Type III"));
+            QTest::keyClicks(dialog.txtcoatingmin, QStringLiteral("0.0018"));
+            QTest::keyClicks(dialog.txtcoatingmax, QStringLiteral("0.0022"));
+            fit = dialog.lblintfit->text();
+            growth = dialog.lblgrowth->text();
+            if (dialog.cmdfill->isEnabled()) {
+                QTest::mouseClick(dialog.cmdfill, Qt::LeftButton);
+            } else {
+                dialog.reject();
+            }
+        });
+        QCOMPARE(growth, QStringLiteral("thickness 0.0018 to 0.0022 in, growth 0.0009 to 0.0011 in"));
+        QCOMPARE(fit, QStringLiteral("class 3B is an internal class with no allowance: machine to the pre-plate "
+                                     "limits"));
+        QCOMPARE(calc->text("txtintminthickness"), QStringLiteral("0.0009"));
+        QCOMPARE(calc->text("txtintmaxthickness"), QStringLiteral("0.0011"));
+        calc->enter();
+        QCOMPARE(calc->suggestions(), QStringList({"", "", "0.4094", "0.4127"}));
+    }
+
+    // A specification that gives a minimum only leaves Fill off until the
+    // maximum is typed, and still says when even that minimum is too much.
+    void a_coating_without_its_maximum_cannot_fill()
+    {
+        bool fillEnabled = true;
+        QString growth;
+        QString fit;
+        inDialog([&](orvanta::FrmThread& dialog) {
+            QTest::keyClicks(dialog.txtdesignation, QStringLiteral("#8-32 UNC-2A"));
+            QTest::keyClicks(dialog.cbocoating->lineEdit(), QStringLiteral("ASTM B633 SC2"));
+            fillEnabled = dialog.cmdfill->isEnabled();
+            growth = dialog.lblgrowth->text();
+            fit = dialog.lblextfit->text();
+            dialog.reject();
+        });
+        QVERIFY(!fillEnabled);
+        QVERIFY2(growth.endsWith(QStringLiteral("only: give the maximum")), qPrintable(growth));
+        QVERIFY2(fit.startsWith(QStringLiteral("does not fit: the least growth")), qPrintable(fit));
+        QCOMPARE(pitchFields(), QStringList({"", "", "", ""}));
     }
 
     // Esc with the list open closes only the list; a click on Fill with the

@@ -52,6 +52,10 @@ struct ThreadLimits {
     std::optional<double> nutGradeFiveTolerance;
 };
 
+// What an inch external thread's minor maximum is: ASME B1.1 gives the
+// rounded root's (UNR) for reference only, and no minimum.
+inline constexpr const char* kUnrMinorNote = "the external minor maximum is the UNR root's, for reference only";
+
 // The note a left-hand thread carries.
 inline constexpr const char* kLeftHandNote = "left-hand thread: the hand does not change the pitch diameter limits";
 

@@ -4,6 +4,8 @@
 #include "forms/CompletionPopup.h"
 #include "forms/Look.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCompleter>
 #include <QGridLayout>
 #include <QLineEdit>
@@ -54,7 +56,7 @@ QLabel* caption(QWidget& parent, const QString& text)
 
 } // namespace
 
-FrmThread::FrmThread(QWidget* parent, const QStringList& completions)
+FrmThread::FrmThread(QWidget* parent, const QStringList& completions, const QStringList& coatings)
     : QDialog(parent)
     , txtdesignation(new QLineEdit(this))
     , lblresolved(
@@ -78,6 +80,12 @@ FrmThread::FrmThread(QWidget* parent, const QStringList& completions)
     , lblintallowance(value(*this, "lblintallowance"))
     , lblexttolerance(value(*this, "lblexttolerance"))
     , lblinttolerance(value(*this, "lblinttolerance"))
+    , cbocoating(new QComboBox(this))
+    , txtcoatingmin(new QLineEdit(this))
+    , txtcoatingmax(new QLineEdit(this))
+    , lblgrowth(label(*this, "lblgrowth", {}))
+    , lblextfit(label(*this, "lblextfit", {}))
+    , lblintfit(label(*this, "lblintfit", {}))
     , lblmessage(
           label(*this, "lblmessage", {std::nullopt, kDarkRed, false, Qt::AlignLeft, FontSpec{8.25, true, false}}))
     , lblnotes(label(*this, "lblnotes", {}))
@@ -101,6 +109,26 @@ FrmThread::FrmThread(QWidget* parent, const QStringList& completions)
     txtdesignation->setCompleter(completer);
     new forms::CompletionPopup(*completer);
     txtdesignation->setPlaceholderText(QStringLiteral("1/2-13 UNC-2A, M10x1.5-6H/6g"));
+
+    cbocoating->setObjectName(QStringLiteral("cbocoating"));
+    txtcoatingmin->setObjectName(QStringLiteral("txtcoatingmin"));
+    txtcoatingmax->setObjectName(QStringLiteral("txtcoatingmax"));
+    cbocoating->setEditable(true);
+    cbocoating->setInsertPolicy(QComboBox::NoInsert);
+    cbocoating->addItem(QString::fromLatin1(kTypedByHand));
+    cbocoating->addItems(coatings);
+    // Empty until chosen, so typing searches rather than adds to a name.
+    cbocoating->setCurrentIndex(-1);
+    cbocoating->lineEdit()->setPlaceholderText(QString::fromLatin1(kTypedByHand));
+    // Searchable as typed: any part of a name finds it ("B633", "anodize").
+    cbocoating->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    cbocoating->completer()->setFilterMode(Qt::MatchContains);
+    cbocoating->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    txtcoatingmin->setPlaceholderText(QStringLiteral("minimum"));
+    txtcoatingmax->setPlaceholderText(QStringLiteral("maximum"));
+    for (QLabel* verdict : {lblgrowth, lblextfit, lblintfit}) {
+        verdict->setWordWrap(true);
+    }
 
     optclasslimits->setChecked(true);
     lblmessage->setWordWrap(true);
@@ -165,19 +193,32 @@ void FrmThread::layOut()
     grid->addWidget(lblinttolerance, 9, 3, 1, 2);
     grid->addWidget(caption(*this, QStringLiteral("Basic PD")), 10, 0);
     grid->addWidget(lblbasic, 10, 1, 1, 2);
-    grid->addWidget(lblmessage, 11, 0, 1, 5);
-    grid->addWidget(lblnotes, 12, 0, 1, 5);
+    auto* coatingCaption = new QLabel(QStringLiteral("C&oating:"), this);
+    coatingCaption->setBuddy(cbocoating);
+    grid->addWidget(coatingCaption, 11, 0);
+    grid->addWidget(cbocoating, 11, 1, 1, 2);
+    grid->addWidget(txtcoatingmin, 11, 3);
+    grid->addWidget(txtcoatingmax, 11, 4);
+    grid->addWidget(lblgrowth, 12, 1, 1, 4);
+    grid->addWidget(caption(*this, QStringLiteral("Fit")), 13, 0);
+    grid->addWidget(lblextfit, 13, 1, 1, 2);
+    grid->addWidget(lblintfit, 13, 3, 1, 2);
+    grid->addWidget(lblmessage, 14, 0, 1, 5);
+    grid->addWidget(lblnotes, 15, 0, 1, 5);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdfill);
     buttons->addWidget(cmdclose);
-    grid->addLayout(buttons, 13, 0, 1, 5);
+    grid->addLayout(buttons, 16, 0, 1, 5);
     lblmessage->setMinimumHeight(lblmessage->fontMetrics().lineSpacing() * 2);
     lblnotes->setMinimumHeight(lblnotes->fontMetrics().lineSpacing() * 3);
     setTabOrder(txtdesignation, optclasslimits);
     setTabOrder(optclasslimits, optallowance);
-    setTabOrder(optallowance, cmdfill);
+    setTabOrder(optallowance, cbocoating);
+    setTabOrder(cbocoating, txtcoatingmin);
+    setTabOrder(txtcoatingmin, txtcoatingmax);
+    setTabOrder(txtcoatingmax, cmdfill);
     setTabOrder(cmdfill, cmdclose);
 }
 
@@ -211,15 +252,29 @@ void FrmThread::describeControls()
         {lblintallowance, "Internal allowance", "With the plating it absorbs (a quarter of the allowance)."},
         {lblexttolerance, "External class tolerance", ""},
         {lblinttolerance, "Internal class tolerance", ""},
+        {cbocoating, "Coating",
+         "A coating as drawings call it out, or the thickness typed by hand; type any part of its name."},
+        {txtcoatingmin, "Coating thickness minimum", "Gives or narrows the coating's thickness."},
+        {txtcoatingmax, "Coating thickness maximum", "Gives or narrows the coating's thickness."},
+        {lblgrowth, "Coating growth", "The thickness and what it grows each flank by."},
+        {lblextfit, "External fit", "Whether the external class takes the growth."},
+        {lblintfit, "Internal fit", "Whether the internal class takes the growth."},
         {lblmessage, "Message", "What is wrong with the designation."},
         {lblnotes, "Notes", "What was assumed in reading the designation."},
-        {cmdfill, "Fill", "Clears the calculator and fills in these after-plate limits (Enter)."},
+        {cmdfill, "Fill",
+         "Clears the calculator and fills in these after-plate limits, and a coating's growth as the thicknesses "
+         "(Enter)."},
         {cmdclose, "Close", "Closes without changing the calculator (Esc)."},
     };
     for (const auto& entry : descriptions) {
         forms::setAccessibleText(*entry.control, QString::fromLatin1(entry.name),
                                  QString::fromLatin1(entry.description));
     }
+    // The focus goes to the editable list's own field and its drop-down: they carry the list's name.
+    forms::setAccessibleText(*cbocoating->lineEdit(), cbocoating->accessibleName(),
+                             cbocoating->accessibleDescription());
+    forms::setAccessibleText(*cbocoating->view(), QStringLiteral("Coatings"),
+                             QStringLiteral("The catalogue's coatings."));
 }
 
 } // namespace orvanta

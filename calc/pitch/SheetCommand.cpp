@@ -79,7 +79,8 @@ record::ThreadRecord SheetCommand::currentRecord(const FrmSheet& sheet) const
     bool edited = false;
     if (const std::optional<ThreadChoice> choice = m_threadFill.filled(edited);
         choice && choice->limits.unit == input.unit) {
-        input.thread = record::FilledThread{choice->limits, form.lblthread->text().toStdString(), edited};
+        input.thread =
+            record::FilledThread{choice->limits, form.lblthread->text().toStdString(), edited, choice->coating};
     }
     input.sides = shownSides();
     return record::buildRecord(input);

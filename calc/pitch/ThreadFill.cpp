@@ -1,5 +1,6 @@
 #include "ThreadFill.h"
 
+#include "Coatings.h"
 #include "forms/FocusController.h"
 
 #include <QPushButton>
@@ -24,7 +25,11 @@ void ThreadFill::cmdthread_Click()
     for (const std::string& designation : threads::standardDesignations()) {
         completions << QString::fromStdString(designation);
     }
-    FrmThread dialog(&form, completions);
+    QStringList coatingNames;
+    for (const std::string& name : coatings::catalogueNames()) {
+        coatingNames << QString::fromStdString(name);
+    }
+    FrmThread dialog(&form, completions, coatingNames);
     const ThreadPreview preview(dialog);
     if (dialog.exec() == QDialog::Accepted && preview.choice()) {
         fill(*preview.choice());
@@ -54,6 +59,20 @@ void ThreadFill::fill(const ThreadChoice& choice)
     if (const auto& side = choice.limits.internal) {
         write(form.txtinternalmin, side->min);
         write(form.txtinternalmax, side->max);
+    }
+    // The coating's growth is what the calculator moves the limits by.
+    if (const std::optional<CoatingFill>& coating = choice.coating) {
+        const auto thickness = [this](forms::TextBox* field, double value) {
+            field->setText(m_context.formatted(value));
+        };
+        if (choice.limits.external) {
+            thickness(form.txtextmaxthickness, coating->maxGrowth);
+            thickness(form.txtextminthickness, coating->minGrowth);
+        }
+        if (choice.limits.internal) {
+            thickness(form.txtintmaxthickness, coating->maxGrowth);
+            thickness(form.txtintminthickness, coating->minGrowth);
+        }
     }
     m_description = ThreadPreview::describe(choice);
     m_choice = choice;

@@ -2,6 +2,7 @@
 
 #include "PlatingArithmetic.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -29,14 +30,23 @@ ThreadPreview::ThreadPreview(FrmThread& dialog)
 {
     QObject::connect(dialog.txtdesignation, &QLineEdit::textChanged, &dialog, [this] { refresh(); });
     QObject::connect(dialog.optallowance, &QRadioButton::toggled, &dialog, [this] { refresh(); });
+    QObject::connect(dialog.cbocoating, &QComboBox::currentTextChanged, &dialog, [this] { refresh(); });
+    for (QLineEdit* field : {dialog.txtcoatingmin, dialog.txtcoatingmax}) {
+        QObject::connect(field, &QLineEdit::textChanged, &dialog, [this] { refresh(); });
+    }
     refresh();
 }
 
 QString ThreadPreview::describe(const ThreadChoice& choice)
 {
-    return QString::fromStdString(choice.limits.designation) +
-           (choice.rule == threads::AfterPlate::ClassLimits ? QStringLiteral(", class limits after plating")
-                                                            : QStringLiteral(", plating may use the allowance"));
+    QString text =
+        QString::fromStdString(choice.limits.designation) + (choice.rule == threads::AfterPlate::ClassLimits
+                                                                 ? QStringLiteral(", class limits after plating")
+                                                                 : QStringLiteral(", plating may use the allowance"));
+    if (choice.coating && !choice.coating->name.empty()) {
+        text += QStringLiteral(", ") + QString::fromStdString(choice.coating->name);
+    }
+    return text;
 }
 
 void ThreadPreview::refresh()
@@ -54,16 +64,42 @@ void ThreadPreview::refresh()
         m_dialog.cmdfill->setEnabled(false);
         return;
     }
-    ThreadChoice choice{*lookup.limits, m_dialog.optallowance->isChecked() ? threads::AfterPlate::UseAllowance
-                                                                           : threads::AfterPlate::ClassLimits};
+    ThreadChoice choice{*lookup.limits,
+                        m_dialog.optallowance->isChecked() ? threads::AfterPlate::UseAllowance
+                                                           : threads::AfterPlate::ClassLimits,
+                        std::nullopt};
     for (std::optional<threads::SideLimits>* side : {&choice.limits.external, &choice.limits.internal}) {
         if (*side) {
             **side = threads::afterPlateLimits(**side, choice.rule);
         }
     }
     show(choice);
+    const CoatingReading coating = readCoating(m_dialog, choice.limits);
+    showCoating(coating, choice.limits.unit);
+    choice.coating = coating.fill;
     m_choice = std::move(choice);
-    m_dialog.cmdfill->setEnabled(true);
+    // A coating asked for but not readable would fill the wrong thicknesses.
+    m_dialog.cmdfill->setEnabled(coating.message.isEmpty());
+}
+
+void ThreadPreview::showCoating(const CoatingReading& reading, UnitSystem unit)
+{
+    if (!reading.fill) {
+        m_dialog.lblgrowth->setText(reading.message);
+        m_dialog.lblextfit->setText(reading.externalFit);
+        m_dialog.lblintfit->setText(reading.internalFit);
+        return;
+    }
+    const CoatingFill& fill = *reading.fill;
+    QString text = QStringLiteral("thickness ") + number(fill.minThickness) + QStringLiteral(" to ") +
+                   withUnit(fill.maxThickness, unit) + QStringLiteral(", growth ") + number(fill.minGrowth) +
+                   QStringLiteral(" to ") + withUnit(fill.maxGrowth, unit);
+    for (const std::string& note : fill.notes) {
+        text += QStringLiteral("; ") + QString::fromStdString(note);
+    }
+    m_dialog.lblgrowth->setText(text);
+    m_dialog.lblextfit->setText(QString::fromStdString(fill.externalFit));
+    m_dialog.lblintfit->setText(QString::fromStdString(fill.internalFit));
 }
 
 void ThreadPreview::clearValues()
@@ -73,7 +109,8 @@ void ThreadPreview::clearValues()
           m_dialog.lblintmax,       m_dialog.lblextmajormax,  m_dialog.lblextmajormin,  m_dialog.lblintmajormin,
           m_dialog.lblintmajormax,  m_dialog.lblextminormax,  m_dialog.lblextminormin,  m_dialog.lblintminormin,
           m_dialog.lblintminormax,  m_dialog.lblbasic,        m_dialog.lblextallowance, m_dialog.lblintallowance,
-          m_dialog.lblexttolerance, m_dialog.lblinttolerance, m_dialog.lblmessage,      m_dialog.lblnotes}) {
+          m_dialog.lblexttolerance, m_dialog.lblinttolerance, m_dialog.lblmessage,      m_dialog.lblnotes,
+          m_dialog.lblgrowth,       m_dialog.lblextfit,       m_dialog.lblintfit}) {
         label->clear();
     }
 }
@@ -126,6 +163,9 @@ void ThreadPreview::show(const ThreadChoice& choice)
     QStringList notes;
     for (const std::string& note : limits.notes) {
         notes << QString::fromStdString(note);
+    }
+    if (unit == UnitSystem::Inch && limits.external) {
+        notes << QString::fromLatin1(threads::kUnrMinorNote);
     }
     m_dialog.lblnotes->setText(notes.join(QLatin1Char('\n')));
 }

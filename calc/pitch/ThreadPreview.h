@@ -3,6 +3,7 @@
 // chosen plating rule shown, Fill enabled only for a valid designation.
 #pragma once
 
+#include "CoatingPreview.h"
 #include "FrmThread.h"
 #include "ThreadLimits.h"
 
@@ -14,6 +15,7 @@ namespace orvanta {
 struct ThreadChoice {
     threads::ThreadLimits limits; // the after-plate limits under `rule`
     threads::AfterPlate rule = threads::AfterPlate::ClassLimits;
+    std::optional<CoatingFill> coating; // its growth goes into the thickness fields
 };
 
 class ThreadPreview {
@@ -29,6 +31,7 @@ private:
     void refresh();
     void clearValues();
     void show(const ThreadChoice& choice);
+    void showCoating(const CoatingReading& reading, UnitSystem unit);
 
     FrmThread& m_dialog;
     std::optional<ThreadChoice> m_choice;

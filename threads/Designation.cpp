@@ -465,6 +465,35 @@ bool isInternalPosition(char c)
     return c == 'G' || c == 'H';
 }
 
+// The classes for hot-dip galvanized threads after their grade and first
+// letter: 6az (ISO 965-4), 6AZ and 6AX (ISO 965-5), grade 6 only.
+bool readGalvanizingClass(Cursor& cursor, MetricClass& c, std::optional<MetricClass>& out, std::string& error)
+{
+    const char second = cursor.peek();
+    const bool known = c.position == 'a' ? second == 'z' : (second == 'Z' || second == 'X');
+    c.text = std::to_string(c.grade) + c.position;
+    if (std::isalpha(static_cast<unsigned char>(second))) {
+        c.text += second;
+    }
+    if (!known) {
+        error = "class " + c.text +
+                " does not exist for metric threads: the classes for hot-dip galvanizing are 6az, 6AZ and 6AX";
+        return false;
+    }
+    cursor.take(second);
+    if (c.grade != 6) {
+        error = "class " + c.text + " does not exist: ISO 965-4 and ISO 965-5 give grade 6 only (6az, 6AZ, 6AX)";
+        return false;
+    }
+    if (isDigit(cursor.peek())) {
+        error = "class " + c.text + " has no separate crest diameter class";
+        return false;
+    }
+    c.galvanizing = second == 'X' ? 'x' : 'z';
+    out = c;
+    return true;
+}
+
 bool readMetricClass(Cursor& cursor, std::optional<MetricClass>& out, std::string& error)
 {
     const auto gradeAndPosition = [&](int& grade, char& position) {
@@ -483,6 +512,9 @@ bool readMetricClass(Cursor& cursor, std::optional<MetricClass>& out, std::strin
         return false;
     }
     const std::string written = std::to_string(c.grade) + c.position;
+    if (c.position == 'a' || c.position == 'A') {
+        return readGalvanizingClass(cursor, c, out, error);
+    }
     if (!isExternalPosition(c.position) && !isInternalPosition(c.position)) {
         error = "class " + written +
                 " does not exist for metric threads: use the positions e, f, g or h (external) or G or H (internal)";

@@ -42,6 +42,9 @@ struct MetricClass {
     int grade = 6;
     char position = 'g'; // e f g h external, G H internal
     std::string text;    // as it goes into the normal form: "6g", "4g6g"
+    // The classes for hot-dip galvanizing: 'z' in 6az (position 'a') and
+    // 6AZ, 'x' in 6AX (position 'A'); 0 for the ISO 965-1 classes.
+    char galvanizing = 0;
     [[nodiscard]] bool external() const { return position >= 'a' && position <= 'z'; }
 };
 

@@ -48,9 +48,22 @@ struct MetricCrestTolerances {
     int minorTolerance[5]; // TD1, grades 4 to 8
 };
 
+// The deviations of the classes for hot-dip galvanized threads, in µm, by
+// pitch, as ISO 965-4 (6az, limits before galvanizing) and ISO 965-5 (6AZ,
+// 6AX, nuts tapped after galvanizing) print them, with the coarse sizes
+// their tables list for the pitch (0 ends the list).
+struct MetricGalvanizedDeviations {
+    long pitchMicro;
+    long diameterMicro[3];
+    int az[5]; // es and ei of d2, es and ei of d, es of d3 (the rounded root)
+    int AZ[4]; // ES and EI of D2, ES and EI of D1
+    int AX[4]; // ES and EI of D2, ES and EI of D1
+};
+
 [[nodiscard]] std::span<const MetricSizePitches> metricSizes();
 [[nodiscard]] std::span<const MetricGradeSixTolerance> metricGradeSixTolerances();
 [[nodiscard]] std::span<const MetricDeviations> metricDeviations();
 [[nodiscard]] std::span<const MetricCrestTolerances> metricCrestTolerances();
+[[nodiscard]] std::span<const MetricGalvanizedDeviations> metricGalvanizedDeviations();
 
 } // namespace orvanta::threads

@@ -1,5 +1,6 @@
 #include "MetricThreads.h"
 
+#include "Galvanized.h"
 #include "MetricData.h"
 #include "Names.h"
 #include "Rounding.h"
@@ -248,8 +249,8 @@ ThreadLookup lookUpMetric(const MetricDesignation& thread)
     if (!external && !internal) {
         // ISO 965-1's class when none is named; its smallest sizes take 5H/6h.
         const bool smallest = thread.diameterMicro <= 1400;
-        external = MetricClass{6, smallest ? 'h' : 'g', smallest ? "6h" : "6g"};
-        internal = MetricClass{smallest ? 5 : 6, 'H', smallest ? "5H" : "6H"};
+        external = MetricClass{6, smallest ? 'h' : 'g', smallest ? "6h" : "6g", 0};
+        internal = MetricClass{smallest ? 5 : 6, 'H', smallest ? "5H" : "6H", 0};
         limits.notes.push_back("class not given: " + internal->text + "/" + external->text + ", the ISO 965-1 default");
     }
 
@@ -260,8 +261,26 @@ ThreadLookup lookUpMetric(const MetricDesignation& thread)
     if (thread.leftHand) {
         limits.notes.emplace_back(kLeftHandNote);
     }
+    const bool galvanizedBolt = external && external->galvanizing != 0;
+    const bool galvanizedNut = internal && internal->galvanizing != 0;
+    if (galvanizedBolt || galvanizedNut) {
+        lookup.error = galvanizedPairingError(external, internal);
+        if (!lookup.error.empty()) {
+            return lookup;
+        }
+    }
     for (const std::optional<MetricClass>& c : {external, internal}) {
         if (!c) {
+            continue;
+        }
+        if (c->galvanizing != 0) {
+            std::optional<SideLimits> side =
+                galvanizedMetricSide(thread.diameterMicro, pitch, basic, *c, threadText + "-" + c->text, lookup.error);
+            if (!side) {
+                return lookup;
+            }
+            limits.notes.push_back(side->galvanizing);
+            (c->external() ? limits.external : limits.internal) = std::move(side);
             continue;
         }
         const std::optional<SideMicrons> microns = sideMicrons(basic, *gradeSix, *c, pitch, lookup.error);
@@ -272,6 +291,16 @@ ThreadLookup lookUpMetric(const MetricDesignation& thread)
         setCrestAndRoot(side, *c, thread.diameterMicro, pitch, microns->deviation);
         (c->external() ? limits.external : limits.internal) = std::move(side);
     }
+    // The mate of a galvanized thread is tapped after galvanizing (nut) or
+    // galvanized on limits that apply before it (bolt).
+    if (galvanizedBolt && internal) {
+        limits.notes.push_back("the " + internal->text + " nut is tapped after galvanizing (ISO 965-4)");
+    }
+    if (galvanizedNut && external) {
+        limits.notes.push_back("the " + external->text +
+                               " bolt is hot-dip galvanized on these limits, which apply before galvanizing "
+                               "(ISO 10684)");
+    }
     limits.designation = threadText + "-" + (internal ? internal->text : external->text);
     if (internal && external) {
         limits.designation += "/" + external->text;
@@ -279,7 +308,7 @@ ThreadLookup lookUpMetric(const MetricDesignation& thread)
     limits.nominalDiameter = static_cast<double>(thread.diameterMicro) / 1000;
     limits.pitch = static_cast<double>(pitch) / 1000;
     std::string unused;
-    if (const auto nut = sideMicrons(basic, *gradeSix, MetricClass{5, 'H', "5H"}, pitch, unused)) {
+    if (const auto nut = sideMicrons(basic, *gradeSix, MetricClass{5, 'H', "5H", 0}, pitch, unused)) {
         limits.nutGradeFiveTolerance = nut->tolerance / 1000.0;
     }
     lookup.limits = std::move(limits);

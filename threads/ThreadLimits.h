@@ -34,6 +34,10 @@ struct SideLimits {
     // The crest and root diameters, as the standards' tables give them.
     DiameterLimits major;
     DiameterLimits minor;
+    // Empty, or what hot-dip galvanizing means for these limits: a metric
+    // 6az, 6AZ or 6AX class, or an inch nut overtapped after galvanizing.
+    // Such a side's allowance is the room its class leaves for the zinc.
+    std::string galvanizing;
 };
 
 struct ThreadLimits {

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <regex>
 #include <sstream>
@@ -23,11 +24,35 @@ namespace {
 constexpr const char* kKnown =
     "known: ASTM B633 SC1-SC4 (Fe/Zn 5, 8, 12, 25) Type I-VI; ISO 2081 Fe/Zn n; ISO 4042 Fe/Zn 3-30 (local or "
     "batch average); QQ-P-416 / AMS-QQ-P-416 Class 1-3 Type I-III; ASTM B766 Class 5, 8, 12, 25; ISO 10683 zinc "
-    "flake 240, 480, 600, 720, 960 h; MIL-A-8625 Type II, Type III (hard anodize); electroless nickel; plating";
+    "flake 240, 480, 600, 720, 960 h; MIL-A-8625 Type II, Type III (hard anodize); electroless nickel; plating; ISO "
+    "10684 hot-dip galvanized M8-M64 (local or batch average); ASTM F2329 over 3/8 in or 3/8 in and under "
+    "(individual specimen, batch lot or production lot average); ASTM A153 Class C, D (individual or average); "
+    "HDG by the drawing's unit";
+
+constexpr const char* kHotDipFamily = "hot-dip galvanizing";
 
 constexpr double kMmPerInch = 25.4;
 
-enum class Standard { None, B633, Iso2081, Iso4042, Qqp416, B766, Iso10683, Mil8625, ElectrolessNickel, Plating };
+enum class Standard {
+    None,
+    B633,
+    Iso2081,
+    Iso4042,
+    Qqp416,
+    B766,
+    Iso10683,
+    Mil8625,
+    ElectrolessNickel,
+    Plating,
+    Iso10684,
+    F2329,
+    A153
+};
+
+bool isHotDip(Standard s)
+{
+    return s == Standard::Iso10684 || s == Standard::F2329 || s == Standard::A153;
+}
 
 struct Callout {
     Standard standard = Standard::None;
@@ -45,8 +70,22 @@ struct Callout {
     bool electroless = false;
     bool nickel = false;
     bool plating = false;
-    bool batch = false;
+    bool batch = false; // "batch" or "average"
     bool local = false;
+    bool batchWord = false;
+    bool averageWord = false;
+    bool production = false;
+    bool hotDip = false;
+    bool galvanized = false;
+    bool byUnit = false;                  // a bare HDG, given its specification by the drawing's unit
+    char letterClass = 0;                 // ASTM A153 Class C or D
+    std::optional<bool> overThreeEighths; // the size range the callout writes
+};
+
+// What the caller knows of the part: the drawing's unit and the thread's nominal diameter in it.
+struct Part {
+    std::optional<UnitSystem> unit;
+    std::optional<double> diameter;
 };
 
 struct Thickness {
@@ -221,6 +260,11 @@ std::string normalised(std::string_view written)
     s = std::regex_replace(s, std::regex(R"((\d+)\s*(h|hr|hrs|hours)\b)"), "$1h");
     s = std::regex_replace(s, std::regex(R"(\b(astm|iso)-)"), "$1 ");
     s = std::regex_replace(s, std::regex(R"(\b(astm|iso)(b?\d))"), "$1 $2");
+    // Hot-dip galvanizing's words and size ranges, made single words before a "3/8 in" could read as a thickness.
+    s = std::regex_replace(s, std::regex(R"(\bhot[\s-]*dip(ped)?\b)"), " hot-dip ");
+    s = std::regex_replace(s, std::regex(R"(\b3\s*/\s*8\s*(in|inch|inches)?\s*(and|&)\s*(under|smaller|less)\b)"),
+                           " upto-3/8 ");
+    s = std::regex_replace(s, std::regex(R"(\bover\s+3\s*/\s*8\s*(in\b|inch\b|inches\b)?)"), " over-3/8 ");
     return s;
 }
 
@@ -236,9 +280,11 @@ std::vector<std::string> words(const std::string& s)
 
 bool isFiller(const std::string& w)
 {
-    static constexpr std::array<const char*, 16> kFiller{
-        "per", "astm", "iso",           "cadmium",          "cad",   "coating", "finish", "to",
-        "and", "with", "electroplated", "electrodeposited", "other", "plated",  "plate",  "coat"};
+    static constexpr std::array<const char*, 19> kFiller{
+        "per",    "astm",   "iso",   "cadmium", "cad",           "coating",
+        "finish", "to",     "and",   "with",    "electroplated", "electrodeposited",
+        "other",  "plated", "plate", "coat",    "lot",           "diameter",
+        "dia"};
     return std::find(kFiller.begin(), kFiller.end(), w) != kFiller.end();
 }
 
@@ -261,12 +307,33 @@ std::optional<std::string> readWords(const std::vector<std::string>& w, Callout&
             error = setStandard(c, Standard::B633);
         } else if (t == "b766") {
             error = setStandard(c, Standard::B766);
-        } else if (t == "2081" || t == "4042" || t == "10683") {
+        } else if (t == "2081" || t == "4042" || t == "10683" || t == "10684") {
             if (i == 0 || w[i - 1] != "iso") {
                 return "\"" + t + "\" without ISO";
             }
-            error = setStandard(c, t == "2081" ? Standard::Iso2081
-                                               : (t == "4042" ? Standard::Iso4042 : Standard::Iso10683));
+            error = setStandard(c, t == "2081"    ? Standard::Iso2081
+                                   : t == "4042"  ? Standard::Iso4042
+                                   : t == "10683" ? Standard::Iso10683
+                                                  : Standard::Iso10684);
+        } else if (t == "f2329") {
+            error = setStandard(c, Standard::F2329);
+        } else if (t == "a153") {
+            error = setStandard(c, Standard::A153);
+        } else if (t == "hot-dip" || t == "hdg") {
+            c.hotDip = true;
+            c.galvanized = c.galvanized || t == "hdg";
+        } else if (t == "galvanized" || t == "galvanised" || t == "galvanizing" || t == "galvanising" || t == "galv") {
+            c.galvanized = true;
+        } else if (t == "over-3/8" || t == "upto-3/8") {
+            if (c.overThreeEighths && *c.overThreeEighths != (t == "over-3/8")) {
+                return std::string("over 3/8 in or 3/8 in and under: one of them");
+            }
+            c.overThreeEighths = t == "over-3/8";
+        } else if ((t == "class" || t == "cl") && next.size() == 1 && next[0] >= 'a' && next[0] <= 'd') {
+            c.letterClass = static_cast<char>(std::toupper(static_cast<unsigned char>(next[0])));
+            ++i;
+        } else if (c.standard == Standard::A153 && (t == "c" || t == "d")) {
+            c.letterClass = static_cast<char>(std::toupper(static_cast<unsigned char>(t[0])));
         } else if (t == "qq-p-416" || t == "ams-qq-p-416") {
             c.ams = t == "ams-qq-p-416";
             error = setStandard(c, Standard::Qqp416);
@@ -327,6 +394,10 @@ std::optional<std::string> readWords(const std::vector<std::string>& w, Callout&
             c.plating = true;
         } else if (t == "batch" || t == "average") {
             c.batch = true;
+            c.batchWord = c.batchWord || t == "batch";
+            c.averageWord = c.averageWord || t == "average";
+        } else if (t == "production") {
+            c.production = true;
         } else if (t == "local") {
             c.local = true;
         } else if (!isFiller(t)) {
@@ -339,9 +410,30 @@ std::optional<std::string> readWords(const std::vector<std::string>& w, Callout&
     return std::nullopt;
 }
 
-// The specification the words point to when the callout names none.
-std::optional<std::string> inferStandard(Callout& c)
+// The specification the words point to when the callout names none. A bare
+// hot-dip galvanizing sets no thickness: the drawing's unit picks the
+// fastener standard of its system.
+std::optional<std::string> inferStandard(Callout& c, const Part& part)
 {
+    if (c.standard == Standard::None && (c.hotDip || c.galvanized)) {
+        if (!c.hotDip) {
+            return std::string("\"galvanized\" alone may be zinc plating or hot-dip: write hot-dip galvanized (HDG) "
+                               "or name the specification");
+        }
+        if (!part.unit) {
+            return std::string("hot-dip galvanizing needs its specification (ISO 10684 for metric, ASTM F2329 or "
+                               "A153 Class C/D for inch fasteners), or the drawing's unit");
+        }
+        c.standard = *part.unit == UnitSystem::Metric ? Standard::Iso10684 : Standard::F2329;
+        c.byUnit = true;
+    }
+    if (c.hotDip && c.standard != Standard::None && !isHotDip(c.standard)) {
+        return std::string("hot-dip galvanizing is ISO 10684, ASTM F2329 or ASTM A153, not this specification");
+    }
+    if (c.galvanized && c.standard != Standard::None && !isHotDip(c.standard) && c.standard != Standard::B633 &&
+        c.standard != Standard::Iso2081 && c.standard != Standard::Iso4042) {
+        return std::string("galvanizing is a zinc coating, not this specification");
+    }
     if (c.standard == Standard::None) {
         if (c.flakeWord) {
             c.standard = Standard::Iso10683;
@@ -391,8 +483,20 @@ std::optional<std::string> notUsed(const Callout& c, bool serviceCondition, bool
     if (!c.finishCode.empty() && c.standard != Standard::Iso2081) {
         return std::string("a finish code such as c1A belongs to ISO 2081");
     }
-    if ((c.batch || c.local) && c.standard != Standard::Iso4042) {
-        return std::string("local or batch-average limits are ISO 4042's");
+    if (c.local && c.standard != Standard::Iso4042 && c.standard != Standard::Iso10684) {
+        return std::string("local limits are ISO 4042's and ISO 10684's");
+    }
+    if (c.batch && c.standard != Standard::Iso4042 && !isHotDip(c.standard)) {
+        return std::string("local or batch-average limits are ISO 4042's (and hot-dip galvanizing's)");
+    }
+    if (c.production && c.standard != Standard::F2329) {
+        return std::string("a production lot average belongs to ASTM F2329");
+    }
+    if (c.letterClass != 0 && c.standard != Standard::A153) {
+        return std::string("a class letter belongs to ASTM A153 (Class C, D)");
+    }
+    if (c.overThreeEighths && c.standard != Standard::F2329 && c.standard != Standard::A153) {
+        return std::string("a size range over 3/8 in or 3/8 in and under belongs to ASTM F2329 and A153");
     }
     return std::nullopt;
 }
@@ -402,7 +506,107 @@ std::string typeText(const Callout& c)
     return c.type ? " Type " + roman(*c.type) : std::string();
 }
 
-std::optional<std::string> build(const Callout& c, Coating& out)
+std::string sizeText(bool over)
+{
+    return over ? "over 3/8 in" : "3/8 in and under";
+}
+
+// Over 3/8 in or not: from the callout's words, else from the thread's
+// diameter; where both speak they must agree.
+std::optional<std::string> sizeRange(const Callout& c, const Part& part, std::optional<bool>& over)
+{
+    over = c.overThreeEighths;
+    if (part.diameter) {
+        const double inches = *part.diameter / (part.unit == UnitSystem::Metric ? kMmPerInch : 1.0);
+        const bool threadOver = inches > 0.375 + 1e-9;
+        if (over && *over != threadOver) {
+            return "the callout says " + sizeText(*over) + "; the thread's diameter (" + number(*part.diameter) +
+                   (part.unit == UnitSystem::Metric ? " mm" : " in") + ") is " + sizeText(threadOver);
+        }
+        over = threadOver;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> buildHotDip(const Callout& c, const Part& part, Coating& out)
+{
+    if (std::optional<std::string> error = notUsed(c, false, false, false, false, false)) {
+        return error;
+    }
+    if (c.batch && c.local) {
+        return std::string("local or batch average: one of them");
+    }
+    out.family = kHotDipFamily;
+    out.basis = c.batch ? Basis::BatchAverage : Basis::Local;
+    if (c.standard == Standard::Iso10684) {
+        const Iso10684Thickness& t = iso10684Thickness();
+        if (part.diameter && part.unit == UnitSystem::Inch) {
+            return std::string("ISO 10684 is for ISO metric threads M8 to M64, not an inch thread");
+        }
+        if (part.diameter && (*part.diameter < t.smallestMm - 1e-9 || *part.diameter > t.largestMm + 1e-9)) {
+            return "ISO 10684 covers threads M" + std::to_string(t.smallestMm) + " to M" + std::to_string(t.largestMm) +
+                   "; not M" + number(*part.diameter);
+        }
+        out.name = std::string("ISO 10684 hot-dip galvanized") + (c.batch ? " batch average" : "");
+        out.minThicknessMm = (c.batch ? t.batchMin : t.localMin) / 1000.0;
+        out.source = std::string(c.byUnit ? "HDG on a metric drawing is taken as ISO 10684; " : "") + kIso10684Source;
+        return std::nullopt;
+    }
+    std::optional<bool> over;
+    if (std::optional<std::string> error = sizeRange(c, part, over)) {
+        return error;
+    }
+    if (c.standard == Standard::F2329) {
+        if (c.averageWord && !c.batchWord && !c.production) {
+            return std::string("ASTM F2329 sets a production lot average and a batch lot average: write which");
+        }
+        if (c.batchWord && c.production) {
+            return std::string("production lot or batch lot average: one of them");
+        }
+        if (!over) {
+            return std::string("ASTM F2329's thickness depends on the fastener's diameter: write over 3/8 in or "
+                               "3/8 in and under, or give the thread");
+        }
+        for (const F2329Row& row : f2329Rows()) {
+            if (row.overThreeEighths == *over) {
+                const int tenThousandths = c.production ? row.productionLot : (c.batch ? row.batchLot : row.individual);
+                out.name = "ASTM F2329 " + sizeText(*over) +
+                           (c.production ? " production lot average" : (c.batch ? " batch lot average" : ""));
+                out.minThicknessMm = tenThousandths * 1e-4 * kMmPerInch;
+                out.source = std::string(c.byUnit ? "HDG on an inch drawing is taken as ASTM F2329, the fastener "
+                                                    "standard replacing A153 Class C and D; "
+                                                  : "") +
+                             kF2329Source;
+                return std::nullopt;
+            }
+        }
+        return std::string("ASTM F2329 has no row for this size");
+    }
+    if (c.letterClass == 'A' || c.letterClass == 'B') {
+        return std::string("ASTM A153 Class A and B are not fastener classes: Class C (fasteners over 3/8 in) or "
+                           "D (3/8 in and under)");
+    }
+    if (c.letterClass == 0 && !over) {
+        return std::string("ASTM A153 needs Class C (fasteners over 3/8 in) or Class D (3/8 in and under), or the "
+                           "thread");
+    }
+    const char cls = c.letterClass != 0 ? c.letterClass : (*over ? 'C' : 'D');
+    for (const A153Row& row : a153Rows()) {
+        if (row.cls == cls) {
+            if (over && *over != row.overThreeEighths) {
+                return "ASTM A153 Class " + std::string(1, cls) + " is for fasteners " +
+                       sizeText(row.overThreeEighths) + "; this one is " + sizeText(*over);
+            }
+            out.name = "ASTM A153 Class " + std::string(1, cls) + (c.batch ? " average" : "");
+            out.minThicknessMm = (c.batch ? row.average : row.individual) * 1e-4 * kMmPerInch;
+            out.source = kA153Source;
+            return std::nullopt;
+        }
+    }
+    return std::string("ASTM A153 has no such class");
+}
+
+std::optional<std::string> build(const Callout& c, const Part& part, Coating& out)
 {
     std::optional<std::string> error;
     switch (c.standard) {
@@ -535,6 +739,10 @@ std::optional<std::string> build(const Callout& c, Coating& out)
         out.family = out.name;
         out.source = "thickness as the drawing gives it; the whole thickness grows outward";
         return std::nullopt;
+    case Standard::Iso10684:
+    case Standard::F2329:
+    case Standard::A153:
+        return buildHotDip(c, part, out);
     case Standard::None:
         break;
     }
@@ -564,13 +772,18 @@ std::optional<std::string> applyThickness(const Thickness& t, Coating& coating)
     return std::nullopt;
 }
 
-CoatingLookup lookUp(std::string_view written, std::optional<UnitSystem> drawingUnit)
+CoatingLookup lookUp(std::string_view written, std::optional<UnitSystem> drawingUnit,
+                     std::optional<double> nominalDiameter = std::nullopt)
 {
     CoatingLookup result;
     const auto refuse = [&](const std::string& why) {
         result.error = "cannot read \"" + std::string(written) + "\": " + why + " (" + kKnown + ")";
         return result;
     };
+    if (nominalDiameter && !(std::isfinite(*nominalDiameter) && *nominalDiameter > 0)) {
+        return refuse("the thread's nominal diameter must be more than zero");
+    }
+    const Part part{drawingUnit, nominalDiameter};
     std::string text = normalised(written);
     Thickness thickness;
     if (const std::optional<std::string> error = takeThickness(text, drawingUnit, thickness)) {
@@ -580,11 +793,11 @@ CoatingLookup lookUp(std::string_view written, std::optional<UnitSystem> drawing
     if (std::optional<std::string> error = readWords(words(text), c)) {
         return refuse(*error);
     }
-    if (std::optional<std::string> error = inferStandard(c)) {
+    if (std::optional<std::string> error = inferStandard(c, part)) {
         return refuse(*error);
     }
     Coating coating;
-    if (std::optional<std::string> error = build(c, coating)) {
+    if (std::optional<std::string> error = build(c, part, coating)) {
         return refuse(*error);
     }
     if (thickness.minMm || thickness.maxMm) {
@@ -606,6 +819,11 @@ CoatingLookup lookUpCoating(std::string_view written)
 CoatingLookup lookUpCoating(std::string_view written, UnitSystem drawingUnit)
 {
     return lookUp(written, drawingUnit);
+}
+
+CoatingLookup lookUpCoating(std::string_view written, UnitSystem drawingUnit, double nominalDiameter)
+{
+    return lookUp(written, drawingUnit, nominalDiameter);
 }
 
 const std::vector<std::string>& catalogueNames()
@@ -630,6 +848,15 @@ const std::vector<std::string>& catalogueNames()
             n.push_back("ISO 10683 zinc flake " + std::to_string(row.code) + " h");
         }
         n.insert(n.end(), {"MIL-A-8625 Type II", "MIL-A-8625 Type III", "electroless nickel", "plating"});
+        n.insert(n.end(), {"ISO 10684 hot-dip galvanized", "ISO 10684 hot-dip galvanized batch average"});
+        for (const F2329Row& row : f2329Rows()) {
+            const std::string name = "ASTM F2329 " + sizeText(row.overThreeEighths);
+            n.insert(n.end(), {name, name + " batch lot average", name + " production lot average"});
+        }
+        for (const A153Row& row : a153Rows()) {
+            const std::string name = "ASTM A153 Class " + std::string(1, row.cls);
+            n.insert(n.end(), {name, name + " average"});
+        }
         return n;
     }();
     return names;

@@ -55,6 +55,32 @@ struct F1941Row {
     int maxCoatingHundredthsE4;  // 0.000001 in: the table prints x 0.0001 in to two decimals
 };
 
+// ISO 10684 hot-dip galvanizing: the local minimum and the batch-average
+// minimum (µm), and the thread sizes it covers (M8 to M64).
+struct Iso10684Thickness {
+    int localMin;
+    int batchMin;
+    int smallestMm;
+    int largestMm;
+};
+
+// ASTM F2329 minimum thickness on the surface for fasteners of one size
+// range, in 0.0001 in.
+struct F2329Row {
+    bool overThreeEighths; // over 3/8 in diameter; else 3/8 in and under
+    int productionLot;     // average of all specimens, production lot
+    int batchLot;          // average of all specimens, batch lot
+    int individual;        // average thickness of an individual specimen
+};
+
+// ASTM A153 fastener classes C and D, in 0.0001 in (tenths of a mil).
+struct A153Row {
+    char cls;
+    bool overThreeEighths;
+    int average;    // minimum average coating thickness
+    int individual; // minimum, any individual specimen
+};
+
 [[nodiscard]] std::span<const B633Class> b633Classes();
 [[nodiscard]] std::span<const ThicknessClass> qqp416Classes();
 [[nodiscard]] std::span<const ThicknessClass> b766Classes();
@@ -62,6 +88,9 @@ struct F1941Row {
 [[nodiscard]] std::span<const Iso4042Thickness> iso4042Thicknesses();
 [[nodiscard]] std::span<const Iso4042Row> iso4042Rows();
 [[nodiscard]] std::span<const F1941Row> f1941Rows();
+[[nodiscard]] const Iso10684Thickness& iso10684Thickness();
+[[nodiscard]] std::span<const F2329Row> f2329Rows();
+[[nodiscard]] std::span<const A153Row> a153Rows();
 
 // The sources, cited in outputs.
 inline constexpr const char* kB633Source =
@@ -106,5 +135,23 @@ inline constexpr const char* kF1941RuleSource =
 inline constexpr const char* kIso4042TableSource =
     "ISO 4042:1999 Table 2 (upper limits of coating thickness on ISO metric threads), as published at "
     "https://www.fasteners.eu/tech-info/ISO/4042/ and http://sabrinastacy.com/tech-info/ISO/4042";
+
+inline constexpr const char* kIso10684Source =
+    "ISO 10684:2004 8.3 (local minimum 40 µm, batch average minimum 50 µm), as AS/NZS 1214:2016 (ISO 10684:2004 "
+    "MOD) prints it at https://asstandardslist.mealir.com/?p=863; the 40 µm local minimum also at "
+    "https://scribd.com/document/336872738/Corrosion-protection-Hot-dip-galvanized-fasteners-pdf; M8 to M64 at "
+    "http://ecommerce.sist.si/catalog/project.aspx?id=dd73a346-5525-4aeb-a51d-a3d06cc7dad6";
+inline constexpr const char* kF2329Source =
+    "ASTM F2329 coating thickness (minimum thickness on surface), as published at "
+    "http://www.portlandbolt.com/technical/specifications/astm-f2329/ and "
+    "https://www.pankajinternational.com/blogs/specification/astm-f2329";
+// The American Galvanizers Association's page says threaded areas are not
+// subject to A153's thickness requirement; the citation carries that on.
+inline constexpr const char* kA153Source =
+    "ASTM A153 Table 1, Classes C and D (mils), as published at "
+    "http://www.portlandbolt.com/technical/specifications/astm-a153/ and "
+    "https://kupdf.net/download/astm-a153_5af9872ee2b6f51b38901830_pdf; threaded areas are not subject to the "
+    "thickness requirement (http://www.galvanizeit.org/knowledgebase/article/"
+    "hot-dip-galvanizing-small-parts-hardware-and-fasteners-to-astm-a153)";
 
 } // namespace orvanta::coatings

@@ -17,6 +17,30 @@ namespace {
 
 constexpr double kMmPerInch = 25.4;
 
+// Millimetres in one of the units the published rows use.
+double millimetresPer(const QString& unit)
+{
+    return unit == QLatin1String("in") ? kMmPerInch : (unit == QLatin1String("mil") ? kMmPerInch / 1000 : 0.001);
+}
+
+// A callout read for a drawing: "inch" or "metric" gives the unit alone, anything else is a thread designation
+// whose unit and nominal diameter are passed.
+CoatingLookup lookUpFor(const QString& input, const QString& drawing)
+{
+    if (drawing == QLatin1String("inch") || drawing == QLatin1String("metric")) {
+        return orvanta::coatings::lookUpCoating(input.toStdString(), drawing == QLatin1String("inch")
+                                                                         ? orvanta::UnitSystem::Inch
+                                                                         : orvanta::UnitSystem::Metric);
+    }
+    const orvanta::threads::ThreadLookup t = orvanta::threads::lookUpThread(drawing.toStdString());
+    if (!t.limits) {
+        CoatingLookup refused;
+        refused.error = "thread refused: " + t.error;
+        return refused;
+    }
+    return orvanta::coatings::lookUpCoating(input.toStdString(), t.limits->unit, t.limits->nominalDiameter);
+}
+
 // Rows of one kind from published_coatings.csv: kind,input,a,b,c,source. The file is ours: no field holds a
 // comma or a quote, and a ';' in the input or in a stands for the comma a drawing or a message writes.
 void addRows(const char* kind)
@@ -81,7 +105,7 @@ private slots:
         QFETCH(QString, c);
         const CoatingLookup lookup = orvanta::coatings::lookUpCoating(input.toStdString());
         QVERIFY2(lookup.coating, lookup.error.c_str());
-        const double perUnit = c == QLatin1String("in") ? kMmPerInch : 0.001;
+        const double perUnit = millimetresPer(c);
         QVERIFY(lookup.coating->minThicknessMm);
         QCOMPARE(like(*lookup.coating->minThicknessMm / perUnit, a), a);
         if (b.isEmpty()) {
@@ -168,6 +192,43 @@ private slots:
         const CoatingLookup lookup = orvanta::coatings::lookUpCoating(input.toStdString());
         QVERIFY2(lookup.coating, lookup.error.c_str());
         QCOMPARE(QString::fromStdString(lookup.coating->name), a);
+    }
+
+    // How the published limit is measured: a local (per part) minimum or a batch average.
+    void thickness_basis_data() { addRows("basis"); }
+    void thickness_basis()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, a);
+        const CoatingLookup lookup = orvanta::coatings::lookUpCoating(input.toStdString());
+        QVERIFY2(lookup.coating, lookup.error.c_str());
+        QCOMPARE(lookup.coating->basis == orvanta::coatings::Basis::BatchAverage ? QStringLiteral("batch average")
+                                                                                 : QStringLiteral("local"),
+                 a);
+    }
+
+    // Callouts whose specification or row follows the drawing: its unit, or the thread's diameter.
+    void callouts_read_for_drawing_data() { addRows("readsfor"); }
+    void callouts_read_for_drawing()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        const CoatingLookup lookup = lookUpFor(input, b);
+        QVERIFY2(lookup.coating, lookup.error.c_str());
+        QCOMPARE(QString::fromStdString(lookup.coating->name), a);
+        QCOMPARE(lookup.coating->family, std::string("hot-dip galvanizing"));
+    }
+
+    void callouts_refused_for_drawing_data() { addRows("refusesfor"); }
+    void callouts_refused_for_drawing()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        const CoatingLookup lookup = lookUpFor(input, b);
+        QVERIFY2(!lookup.coating, lookup.coating ? lookup.coating->name.c_str() : "");
+        QVERIFY2(QString::fromStdString(lookup.error).contains(a), lookup.error.c_str());
     }
 
     void callouts_refused_data() { addRows("refuses"); }

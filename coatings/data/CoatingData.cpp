@@ -103,6 +103,30 @@ constexpr std::array<F1941Row, 14> kF1941{{{250, 20, 11, 275},
                                            {1375, 6, 24, 600},
                                            {1500, 6, 24, 600}}};
 
+// ISO 10684:2004 8.3: "The local coating thickness shall be a minimum of 40 µm and the batch average coating
+// thickness shall be a minimum of 50 µm", as AS/NZS 1214:2016 (ISO 10684:2004 MOD) prints it:
+// https://asstandardslist.mealir.com/?p=863 (8.3 Zinc coating thickness). The 40 µm local minimum is confirmed
+// at https://scribd.com/document/336872738/Corrosion-protection-Hot-dip-galvanized-fasteners-pdf ("at least 40 µm
+// at the point of measurement"); the 50 µm batch average was found at the AS/NZS page only, a modified adoption.
+// Scope, coarse threads M8 up to and including M64:
+// http://ecommerce.sist.si/catalog/project.aspx?id=dd73a346-5525-4aeb-a51d-a3d06cc7dad6 (ISO 10684:2004 abstract).
+constexpr Iso10684Thickness kIso10684{40, 50, 8, 64};
+
+// ASTM F2329 coating thickness, minimum thickness on surface (in): production lot average, batch lot average,
+// individual specimen. Fasteners over 3/8 in: 0.0020, 0.0017, 0.0017; 3/8 in and under: 0.0017, 0.0015, 0.0015.
+// http://www.portlandbolt.com/technical/specifications/astm-f2329/ (F2329 Coating Thickness) and
+// https://www.pankajinternational.com/blogs/specification/astm-f2329 print the same rows. Their washer rows
+// (3/16 to 1/4 in thick, under 3/16 in) are not threads and are left out.
+constexpr std::array<F2329Row, 2> kF2329{{{true, 20, 17, 17}, {false, 17, 15, 15}}};
+
+// ASTM A153 Table 1, coating thickness (mils): Class C, fasteners over 3/8 in, minimum average 2.1, any
+// individual specimen 1.7; Class D, fasteners 3/8 in and under, 1.7 and 1.4.
+// http://www.portlandbolt.com/technical/specifications/astm-a153/ and
+// https://kupdf.net/download/astm-a153_5af9872ee2b6f51b38901830_pdf agree, and so does the A153/A153M-16 Table 1
+// scan at https://arietiform.com/application/nph-tsq.cgi/en/20/https/www.scribd.com/document/518121334/
+// ASTM-A153A153M-16 (2.1 [53] 1.7 [43]; 1.7 [43] 1.4 [36]).
+constexpr std::array<A153Row, 2> kA153{{{'C', true, 21, 17}, {'D', false, 17, 14}}};
+
 } // namespace
 
 std::span<const B633Class> b633Classes()
@@ -132,6 +156,18 @@ std::span<const Iso4042Row> iso4042Rows()
 std::span<const F1941Row> f1941Rows()
 {
     return kF1941;
+}
+const Iso10684Thickness& iso10684Thickness()
+{
+    return kIso10684;
+}
+std::span<const F2329Row> f2329Rows()
+{
+    return kF2329;
+}
+std::span<const A153Row> a153Rows()
+{
+    return kA153;
 }
 
 } // namespace orvanta::coatings

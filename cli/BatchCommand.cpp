@@ -293,16 +293,18 @@ private:
             platingMin && platingMax ? std::optional<PlatingSpec>(PlatingSpec{*platingMin, *platingMax}) : std::nullopt;
 
         CoatingRequest coating;
-        const std::string_view coatingText = trimmed(cell(fields, Column::Coating));
-        if (!coatingText.empty()) {
-            coatings::CoatingLookup lookup = coatings::lookUpCoating(coatingText);
-            coating.coating = std::move(lookup.coating);
-            if (!coating.coating && error.empty()) {
-                error = "coating: " + lookup.error;
+        coating.written = trimmed(cell(fields, Column::Coating));
+        const std::string designation(trimmed(cell(fields, Column::Designation)));
+        // A coating is read against its thread: its unit and size pick the specification's row.
+        if (!coating.written.empty() && error.empty()) {
+            const threads::ThreadLookup thread = threads::lookUpThread(designation);
+            if (designation.empty()) {
+                error = "coating: a coating is read against a designated thread; give the designation";
+            } else if (thread.limits && !resolveCoating(coating, *thread.limits, error)) {
+                error = "coating: " + error;
             }
         }
 
-        const std::string designation(trimmed(cell(fields, Column::Designation)));
         if (m_options.inspect) {
             inspect(fields, designation, error, InspectChoices{rule, plating, std::nullopt, coating});
             return;

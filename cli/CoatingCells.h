@@ -15,9 +15,15 @@
 namespace orvanta::cli {
 
 struct CoatingRequest {
+    std::string written; // the callout as given; read against the thread (its unit and size)
     std::optional<coatings::Coating> coating;
     std::optional<double> lengthMm; // the part's nominal length, for ISO 4042's long parts
 };
+
+// Reads the callout for this thread: its unit and diameter choose among a
+// specification's rows ("HDG" on an inch bolt is ASTM F2329 by its size).
+// False, with `error`, when it cannot be read.
+[[nodiscard]] bool resolveCoating(CoatingRequest& request, const threads::ThreadLimits& thread, std::string& error);
 
 // What a coating (or a plating typed alone) comes to on one thread.
 struct Coated {

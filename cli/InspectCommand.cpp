@@ -1,5 +1,7 @@
 #include "InspectCommand.h"
 
+#include "HotDip.h"
+
 #include "Inspection.h"
 #include "TableOutput.h"
 
@@ -27,7 +29,8 @@ void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup&
     }
     const UnitSystem unit = lookup.limits->unit;
     const Coated coated = coatedPlating(choices.coating, inThreadUnit(choices.plating, unit), unit);
-    if (!coated.error.empty()) {
+    const bool hotDip = choices.coating.coating && coatings::isHotDip(*choices.coating.coating);
+    if (!coated.error.empty() && !hotDip) {
         std::fprintf(out, "error: %s\n", coated.error.c_str());
         return;
     }
@@ -96,9 +99,14 @@ void writeText(const std::vector<InspectRow>& rows, const threads::ThreadLookup&
 
 } // namespace
 
-int runInspect(const InspectRequest& request, std::FILE* out)
+int runInspect(const InspectRequest& asked, std::FILE* out)
 {
-    const threads::ThreadLookup lookup = threads::lookUpThread(request.designation);
+    const threads::ThreadLookup lookup = threads::lookUpThread(asked.designation);
+    InspectRequest request = asked;
+    if (std::string error; lookup.limits && !resolveCoating(request.choices.coating, *lookup.limits, error)) {
+        std::fprintf(stderr, "orvanta-cli: %s\n", error.c_str());
+        return 2;
+    }
     const std::vector<InspectRow> rows = inspectRows(lookup, request.designation, request.choices, Formatting{});
     switch (request.format) {
     case OutputFormat::Csv:

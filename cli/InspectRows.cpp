@@ -1,5 +1,6 @@
 #include "InspectRows.h"
 
+#include "HotDip.h"
 #include "Inspection.h"
 #include "PlatedDiameters.h"
 
@@ -72,6 +73,29 @@ std::vector<InspectRow> inspectRows(const threads::ThreadLookup& lookup, std::st
     gauging::Options options;
     if (choices.wire) {
         options.wire = inThreadUnit(*choices.wire, thread.unit);
+    }
+    // Hot-dip galvanized threads are checked at the limits they are made to:
+    // the galvanizing class, or the nut tapped oversize after galvanizing.
+    if (choices.coating.coating && coatings::isHotDip(*choices.coating.coating)) {
+        for (const std::optional<threads::SideLimits>& classLimits : {thread.external, thread.internal}) {
+            if (!classLimits) {
+                continue;
+            }
+            const coatings::MadeTo made = coatings::hotDipLimits(thread, *classLimits);
+            if (!made.limits) {
+                InspectRow row = sideRow(thread, *classLimits, gauging::Stage::AfterPlate);
+                row[C::Error] = made.error;
+                rows.push_back(std::move(row));
+                continue;
+            }
+            gauging::SideBands bands;
+            bands.afterPlate = {asDisplayed(made.limits->min), asDisplayed(made.limits->max),
+                                gauging::Stage::AfterPlate, made.limits->minor};
+            for (const gauging::StageChecks& stage : gauging::inspectSide(thread, *made.limits, bands, options)) {
+                addChecks(rows, sideRow(thread, *made.limits, stage.band.stage), stage.checks, format);
+            }
+        }
+        return rows;
     }
     // The bands move by the coating's growth, which is the plating's own thickness when no coating is named.
     const Coated coated = coatedPlating(choices.coating, inThreadUnit(choices.plating, thread.unit), thread.unit);

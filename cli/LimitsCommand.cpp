@@ -1,5 +1,6 @@
 #include "LimitsCommand.h"
 
+#include "HotDip.h"
 #include "NumberText.h"
 #include "TableOutput.h"
 
@@ -96,13 +97,22 @@ void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& 
     if (lookup.limits->internal && internalComputed) {
         const threads::SideLimits internal = threads::afterPlateLimits(*lookup.limits->internal, request.rule);
         const ShownPlating shown = shownPlating(plating, Formatting{});
-        if (const std::optional<gauging::Check> drill = holeDrill(*lookup.limits, internal, shown.plating)) {
+        const bool hotDip = request.coating.coating && coatings::isHotDip(*request.coating.coating);
+        if (const std::optional<gauging::Check> drill =
+                holeDrill(*lookup.limits, internal, hotDip ? std::nullopt : shown.plating)) {
             const std::string text = drill->error.empty() ? drill->name.written(".") + ", " + drill->note.written(".")
                                                           : drill->error.written(".");
             std::fprintf(out, "internal drill: %s\n", text.c_str());
         }
     }
     for (const std::optional<threads::SideLimits>& side : {lookup.limits->external, lookup.limits->internal}) {
+        if (side && request.coating.coating && coatings::isHotDip(*request.coating.coating)) {
+            const coatings::MadeTo made = coatings::hotDipLimits(*lookup.limits, *side);
+            if (made.limits) {
+                std::fprintf(out, "%s: %s\n", side->side == ThreadSide::External ? "external" : "internal",
+                             made.note.c_str());
+            }
+        }
         if (side && (plating || coated.leastGrowth)) {
             const coatings::FitCheck fit = checkFit(*lookup.limits, *side, request.coating, coated);
             std::fprintf(out, "%s fit: %s\n", side->side == ThreadSide::External ? "external" : "internal",
@@ -119,9 +129,14 @@ void writeText(const std::vector<ResultRow>& rows, const threads::ThreadLookup& 
 
 } // namespace
 
-int runLimits(const LimitsRequest& request, std::FILE* out)
+int runLimits(const LimitsRequest& asked, std::FILE* out)
 {
-    const threads::ThreadLookup lookup = threads::lookUpThread(request.designation);
+    const threads::ThreadLookup lookup = threads::lookUpThread(asked.designation);
+    LimitsRequest request = asked;
+    if (std::string error; lookup.limits && !resolveCoating(request.coating, *lookup.limits, error)) {
+        std::fprintf(stderr, "orvanta-cli: %s\n", error.c_str());
+        return 2;
+    }
     const std::optional<Plating> plating =
         lookup.limits ? inThreadUnit(request.plating, lookup.limits->unit) : std::nullopt;
     const std::vector<ResultRow> rows =

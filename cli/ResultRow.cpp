@@ -1,5 +1,6 @@
 #include "ResultRow.h"
 
+#include "HotDip.h"
 #include "Inspection.h"
 #include "NumberText.h"
 #include "PlatedDiameters.h"
@@ -125,6 +126,31 @@ void fillCoating(ResultRow& row, const threads::ThreadLimits& thread, const thre
     }
 }
 
+// Hot-dip galvanizing does not move the limits by the coating: the side is
+// made to its galvanizing class, or tapped oversize after galvanizing, and
+// those limits are the ones the thread is made to.
+void fillHotDip(ResultRow& row, const threads::ThreadLimits& thread, const threads::SideLimits& limits,
+                const CoatingRequest& coating, const Coated& coated, const ShownPlating& plating,
+                const Formatting& format)
+{
+    const coatings::MadeTo made = coatings::hotDipLimits(thread, limits);
+    if (!made.limits) {
+        row[Column::Error] = made.error;
+    } else {
+        row[Column::PlatingMin] = plating.minText;
+        row[Column::PlatingMax] = plating.maxText;
+        row[Column::PrePlateMax] = formatPitchValue(made.limits->max, format.decimalSeparator);
+        row[Column::PrePlateMin] = formatPitchValue(made.limits->min, format.decimalSeparator);
+        fillDiameters(row, Column::PrePlateMajorMax, Column::PrePlateMajorMin, made.limits->major, format);
+        fillDiameters(row, Column::PrePlateMinorMax, Column::PrePlateMinorMin, made.limits->minor, format);
+        // The hole is drilled to the thread's own minor band: zinc does not decide it.
+        if (const std::optional<gauging::Check> drill = holeDrill(thread, limits, std::nullopt)) {
+            row[Column::Drill] = drill->picked ? drill->name.written(format.decimalSeparator) : std::string("none");
+        }
+    }
+    fillCoating(row, thread, limits, coating, coated, format);
+}
+
 const char* sideName(ThreadSide side)
 {
     return side == ThreadSide::External ? "external" : "internal";
@@ -242,6 +268,10 @@ void completeRows(const PreparedThread& thread, const ShownPlating& plating, std
     for (std::size_t i = 0; i < thread.sides.size(); ++i) {
         const PreparedSide& side = thread.sides[i];
         rows[i].cells = side.row.cells; // reuses the strings' storage
+        if (coating.coating && coatings::isHotDip(*coating.coating)) {
+            fillHotDip(rows[i], *thread.thread, side.limits, coating, coated, plating, thread.format);
+            continue;
+        }
         if (!coated.error.empty()) {
             rows[i][Column::Error] = coated.error;
             fillCoating(rows[i], *thread.thread, side.limits, coating, coated, thread.format);

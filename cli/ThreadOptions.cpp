@@ -43,14 +43,7 @@ bool ThreadOptions::read(threads::AfterPlate& rule, std::optional<PlatingSpec>& 
 
 bool ThreadOptions::read(CoatingRequest& coating) const
 {
-    if (!m_coating.empty()) {
-        coatings::CoatingLookup lookup = coatings::lookUpCoating(m_coating);
-        if (!lookup.coating) {
-            std::fprintf(stderr, "orvanta-cli: %s\n", lookup.error.c_str());
-            return false;
-        }
-        coating.coating = std::move(lookup.coating);
-    }
+    coating.written = m_coating; // read once the thread is known
     if (!m_length.empty()) {
         std::string error;
         const std::optional<Thickness> length = parseThickness(m_length, ".", "--length", error);

@@ -18,8 +18,8 @@ public:
     // What the options say; false, with the message on standard error, when
     // the plating is not read.
     [[nodiscard]] bool read(threads::AfterPlate& rule, std::optional<PlatingSpec>& plating, OutputFormat& format) const;
-    // The coating and the part's length; false, with the message on
-    // standard error, when either is not read.
+    // The coating as written and the part's length; false, with the message
+    // on standard error, when the length is not read.
     [[nodiscard]] bool read(CoatingRequest& coating) const;
 
 private:

@@ -1,14 +1,15 @@
 #include "CoatingFit.h"
 
+#include "HotDip.h"
 #include "NumberText.h"
 
 namespace orvanta::coatings {
 
 FitCheck checkFit(const threads::ThreadLimits& thread, const threads::SideLimits& side, double maxGrowth,
-                  std::optional<double> lengthMm, Basis basis)
+                  std::optional<double> lengthMm, Basis basis, bool hotDip)
 {
     FitCheck fit;
-    fit.limit = largestGrowth(thread, side, lengthMm, basis);
+    fit.limit = hotDip ? hotDipGrowth(thread, side) : largestGrowth(thread, side, lengthMm, basis);
     fit.maxGrowth = maxGrowth;
     if (fit.limit.maxGrowth) {
         // A growth equal to the limit fits.
@@ -18,9 +19,9 @@ FitCheck checkFit(const threads::ThreadLimits& thread, const threads::SideLimits
 }
 
 FitCheck checkLeastGrowth(const threads::ThreadLimits& thread, const threads::SideLimits& side, double leastGrowth,
-                          std::optional<double> lengthMm, Basis basis)
+                          std::optional<double> lengthMm, Basis basis, bool hotDip)
 {
-    FitCheck fit = checkFit(thread, side, leastGrowth, lengthMm, basis);
+    FitCheck fit = checkFit(thread, side, leastGrowth, lengthMm, basis, hotDip);
     fit.leastOnly = true;
     if (fit.fits && *fit.fits) {
         fit.fits.reset(); // the thickest coating decides, and it is not known

@@ -17,13 +17,16 @@ struct FitCheck {
     bool leastOnly = false;   // only the least growth was known: it alone was checked
 };
 
+// `hotDip`: the coating is hot-dip galvanizing, whose room the galvanizing
+// classes and the overtapped nut give rather than the plating tables.
 [[nodiscard]] FitCheck checkFit(const threads::ThreadLimits& thread, const threads::SideLimits& side, double maxGrowth,
-                                std::optional<double> lengthMm, Basis basis);
+                                std::optional<double> lengthMm, Basis basis, bool hotDip = false);
 
 // A coating whose maximum is not known yet: it cannot be said to fit, but
 // it does not fit when even its least growth is too much.
 [[nodiscard]] FitCheck checkLeastGrowth(const threads::ThreadLimits& thread, const threads::SideLimits& side,
-                                        double leastGrowth, std::optional<double> lengthMm, Basis basis);
+                                        double leastGrowth, std::optional<double> lengthMm, Basis basis,
+                                        bool hotDip = false);
 
 // "fits", or "does not fit: the maximum growth 0.0003 in. exceeds 0.000275
 // in.; machine to the pre-plate limits", or why the class sets no limit.

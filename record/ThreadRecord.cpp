@@ -119,8 +119,12 @@ Section coatingSection(const RecordInput& input, const FilledCoating& coating)
     if (!coating.source.empty()) {
         section.rows.push_back({"Source", coating.source});
     }
-    section.rows.push_back({"Thickness", range(coating.minThickness, coating.maxThickness)});
-    section.rows.push_back({"Growth", range(coating.minGrowth, coating.maxGrowth)});
+    if (coating.rangeKnown) {
+        section.rows.push_back({"Thickness", range(coating.minThickness, coating.maxThickness)});
+        section.rows.push_back({"Growth", range(coating.minGrowth, coating.maxGrowth)});
+    } else {
+        section.rows.push_back({"Thickness", "at least " + formatPitchValue(coating.minThickness, separator) + unit});
+    }
     for (const std::string& note : coating.notes) {
         section.rows.push_back({"Note", note});
     }

@@ -37,6 +37,12 @@ struct FilledCoating {
     std::vector<std::string> notes;
     std::string externalFit; // "fits", "does not fit: ...", or why the class sets no limit
     std::string internalFit;
+    // Hot-dip galvanizing: the sides are made to these limits (a galvanizing
+    // class, an overtapped nut), not moved by a growth the calculator gets.
+    bool growthFilled = true;
+    bool rangeKnown = true; // false: only the minimum thickness is known
+    std::optional<threads::SideLimits> madeExternal;
+    std::optional<threads::SideLimits> madeInternal;
 };
 
 // The designation filled in from the Standard Thread window, if any.

@@ -290,6 +290,29 @@ private slots:
         QCOMPARE(run.status, 1);
     }
 
+    // Hot-dip galvanizing does not move the limits by its zinc: the inch
+    // nut is tapped oversize after galvanizing (ASTM A563: 0.020 in. over
+    // 3/4-10 UNC-2B), the bolt keeps its class limits, a metric bolt is made
+    // to 6az; a plain 6g is refused. The fit is the pair's room over four.
+    void hot_dip_galvanizing_gives_the_limits_to_make_to()
+    {
+        const BatchRun run = runBatch("designation,coating,plating_min,plating_max\n"
+                                      "3/4-10 UNC-2B,HDG,,\n"
+                                      "3/4-10 UNC-2A,HDG,0.0017,0.004\n"
+                                      "M20-6g,HDG,,\n"
+                                      "M20-6az,hot-dip galvanized,40um,60um\n");
+        const QList<QByteArray> lines = run.output.split('\n');
+        QVERIFY(lines[1].startsWith("3/4-10 UNC-2B,ASTM F2329 over 3/8 in,,,internal,in,0.6850,0.0000,0.0077,0.6927,"
+                                    "0.6850,0.7127,0.7050,,"));
+        QVERIFY(lines[2].startsWith("3/4-10 UNC-2A,ASTM F2329 over 3/8 in,0.0017,0.0040,external,in,0.6850,0.0018,"
+                                    "0.0059,0.6832,0.6773,0.6832,0.6773,,"));
+        QVERIFY(lines[2].endsWith(",0.0017,0.0040,0.0017,0.0040,0.005450,yes")); // (0.0018 + 0.020) / 4
+        QVERIFY(lines[3].contains("M20x2.5-6g is not a class for hot-dip galvanizing"));
+        QVERIFY(lines[4].contains(",18.0260,17.8560,18.0260,17.8560,,"));
+        QVERIFY(lines[4].endsWith(",0.0400,0.0600,0.0400,0.0600,0.0875,yes")); // es 0.350 / 4
+        QCOMPARE(run.status, 1);
+    }
+
     void semicolons_and_decimal_commas()
     {
         const BatchRun run = runBatch("designation;plating_min;plating_max\nM10x1.5-6H;0,002;0,004\n",

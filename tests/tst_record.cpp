@@ -608,8 +608,15 @@ private slots:
         RecordInput in =
             input("7/16-20 UNF-3B", "7/16-20 UNF-3B, class limits after plating, MIL-A-8625 Type III", UnitSystem::Inch,
                   ",", {shown(ThreadSide::Internal, "0,4091", "0,4050", "0,0011", "0,0009", "0,4127", "0,4094")});
-        in.thread->coating = orvanta::record::FilledCoating{
-            "MIL-A-8625 Type III", "finishers' rule", 0.0018, 0.0022, 0.0009, 0.0011, {}, "", "no allowance"};
+        orvanta::record::FilledCoating coating;
+        coating.name = "MIL-A-8625 Type III";
+        coating.source = "finishers' rule";
+        coating.minThickness = 0.0018;
+        coating.maxThickness = 0.0022;
+        coating.minGrowth = 0.0009;
+        coating.maxGrowth = 0.0011;
+        coating.internalFit = "no allowance";
+        in.thread->coating = coating;
         const std::string text = plainText(buildRecord(in));
         for (const char* line : {"\nCoating\nCoating: MIL-A-8625 Type III\nSource: finishers' rule\n"
                                  "Thickness: 0,0018 to 0,0022 in\nGrowth: 0,0009 to 0,0011 in\n"

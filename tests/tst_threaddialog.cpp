@@ -210,6 +210,26 @@ private slots:
         QCOMPARE(calc->suggestions(), QStringList({"", "", "0.4094", "0.4127"}));
     }
 
+    // Hot-dip galvanizing: Fill carries the limits the nut is tapped to
+    // after galvanizing (ASTM A563: 0.020 in. over 2B at 3/4-10), and no growth.
+    void hot_dip_galvanizing_fills_the_overtapped_limits()
+    {
+        QString notes;
+        inDialog([&](orvanta::FrmThread& dialog) {
+            QTest::keyClicks(dialog.txtdesignation, QStringLiteral("3/4-10 UNC-2B"));
+            QTest::keyClicks(dialog.cbocoating->lineEdit(), QStringLiteral("HDG"));
+            notes = dialog.lblgrowth->text();
+            if (dialog.cmdfill->isEnabled()) {
+                QTest::mouseClick(dialog.cmdfill, Qt::LeftButton);
+            } else {
+                dialog.reject();
+            }
+        });
+        QVERIFY2(notes.contains(QStringLiteral("tapped after galvanizing")), qPrintable(notes));
+        QCOMPARE(pitchFields(), QStringList({"", "", "0.7050", "0.7127"}));
+        QCOMPARE(calc->text("txtintminthickness"), QString());
+    }
+
     // A specification that gives a minimum only leaves Fill off until the
     // maximum is typed, and still says when even that minimum is too much.
     void a_coating_without_its_maximum_cannot_fill()

@@ -61,7 +61,7 @@ void ThreadFill::fill(const ThreadChoice& choice)
         write(form.txtinternalmax, side->max);
     }
     // The coating's growth is what the calculator moves the limits by.
-    if (const std::optional<CoatingFill>& coating = choice.coating) {
+    if (const std::optional<CoatingFill>& coating = choice.coating; coating && coating->growthFilled) {
         const auto thickness = [this](forms::TextBox* field, double value) {
             field->setText(m_context.formatted(value));
         };

@@ -73,8 +73,17 @@ void ThreadPreview::refresh()
             **side = threads::afterPlateLimits(**side, choice.rule);
         }
     }
-    show(choice);
     const CoatingReading coating = readCoating(m_dialog, choice.limits);
+    if (coating.fill && !coating.fill->growthFilled) {
+        // Made to the galvanizing limits: those are what Fill carries.
+        for (const std::optional<threads::SideLimits>* made :
+             {&coating.fill->madeExternal, &coating.fill->madeInternal}) {
+            if (*made) {
+                ((*made)->side == ThreadSide::External ? choice.limits.external : choice.limits.internal) = **made;
+            }
+        }
+    }
+    show(choice);
     showCoating(coating, choice.limits.unit);
     choice.coating = coating.fill;
     m_choice = std::move(choice);
@@ -91,9 +100,11 @@ void ThreadPreview::showCoating(const CoatingReading& reading, UnitSystem unit)
         return;
     }
     const CoatingFill& fill = *reading.fill;
-    QString text = QStringLiteral("thickness ") + number(fill.minThickness) + QStringLiteral(" to ") +
-                   withUnit(fill.maxThickness, unit) + QStringLiteral(", growth ") + number(fill.minGrowth) +
-                   QStringLiteral(" to ") + withUnit(fill.maxGrowth, unit);
+    QString text = fill.rangeKnown
+                       ? QStringLiteral("thickness ") + number(fill.minThickness) + QStringLiteral(" to ") +
+                             withUnit(fill.maxThickness, unit) + QStringLiteral(", growth ") + number(fill.minGrowth) +
+                             QStringLiteral(" to ") + withUnit(fill.maxGrowth, unit)
+                       : QStringLiteral("thickness at least ") + withUnit(fill.minThickness, unit);
     for (const std::string& note : fill.notes) {
         text += QStringLiteral("; ") + QString::fromStdString(note);
     }

@@ -91,8 +91,11 @@ std::vector<InspectRow> inspectRows(const threads::ThreadLookup& lookup, std::st
             gauging::SideBands bands;
             bands.afterPlate = {asDisplayed(made.limits->min), asDisplayed(made.limits->max),
                                 gauging::Stage::AfterPlate, made.limits->minor};
+            // A bolt is made before galvanizing, a nut tapped after it.
+            const gauging::Stage madeAt =
+                made.limits->side == ThreadSide::External ? gauging::Stage::PrePlate : gauging::Stage::AfterPlate;
             for (const gauging::StageChecks& stage : gauging::inspectSide(thread, *made.limits, bands, options)) {
-                addChecks(rows, sideRow(thread, *made.limits, stage.band.stage), stage.checks, format);
+                addChecks(rows, sideRow(thread, *made.limits, madeAt), stage.checks, format);
             }
         }
         return rows;

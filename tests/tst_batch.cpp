@@ -313,6 +313,16 @@ private slots:
         QCOMPARE(run.status, 1);
     }
 
+    // Checked at the limits made to: a 6az bolt before galvanizing, the
+    // overtapped nut after it.
+    void hot_dip_galvanized_threads_are_inspected_where_they_are_made()
+    {
+        const BatchRun run = runBatch("designation,coating\nM20-6az,HDG\n3/4-10 UNC-2B,HDG\n", {.inspect = true});
+        QVERIFY(run.output.contains("\nM20x2.5-6az,HDG,external,mm,pre_plate,go_gauge,GO ring,18.0090,18.0270,"));
+        QVERIFY(run.output.contains("\n3/4-10 UNC-2B,HDG,internal,in,after_plate,go_gauge,GO plug,0.7050,0.7053,"));
+        QVERIFY(!run.output.contains(",after_plate,wires,"));
+    }
+
     void semicolons_and_decimal_commas()
     {
         const BatchRun run = runBatch("designation;plating_min;plating_max\nM10x1.5-6H;0,002;0,004\n",

@@ -83,6 +83,16 @@ void fillDiameters(ResultRow& row, Column max, Column min, const threads::Diamet
     row[min] = text(limits.min, format);
 }
 
+// The drill of an internal side's hole, in the band `plating` leaves (the
+// thread's own without one): its name, or "none" when no drill lies in it.
+void fillDrill(ResultRow& row, const threads::ThreadLimits& thread, const threads::SideLimits& limits,
+               const std::optional<Plating>& plating, const Formatting& format)
+{
+    if (const std::optional<gauging::Check> drill = holeDrill(thread, limits, plating)) {
+        row[Column::Drill] = drill->picked ? drill->name.written(format.decimalSeparator) : std::string("none");
+    }
+}
+
 // The plated diameters, and the drill of an internal side.
 void fillPrePlate(ResultRow& row, const threads::ThreadLimits& thread, const threads::SideLimits& limits,
                   const ShownPlating& plating, const Formatting& format)
@@ -96,9 +106,7 @@ void fillPrePlate(ResultRow& row, const threads::ThreadLimits& thread, const thr
         fillDiameters(row, Column::PrePlateMajorMax, Column::PrePlateMajorMin, before.major, format);
         fillDiameters(row, Column::PrePlateMinorMax, Column::PrePlateMinorMin, before.minor, format);
     }
-    if (const std::optional<gauging::Check> drill = holeDrill(thread, limits, plating.plating)) {
-        row[Column::Drill] = drill->picked ? drill->name.written(format.decimalSeparator) : std::string("none");
-    }
+    fillDrill(row, thread, limits, plating.plating, format);
 }
 
 // The coating's cells: what it is, its thickness and growth, and whether
@@ -144,9 +152,7 @@ void fillHotDip(ResultRow& row, const threads::ThreadLimits& thread, const threa
         fillDiameters(row, Column::PrePlateMajorMax, Column::PrePlateMajorMin, made.limits->major, format);
         fillDiameters(row, Column::PrePlateMinorMax, Column::PrePlateMinorMin, made.limits->minor, format);
         // The hole is drilled to the thread's own minor band: zinc does not decide it.
-        if (const std::optional<gauging::Check> drill = holeDrill(thread, limits, std::nullopt)) {
-            row[Column::Drill] = drill->picked ? drill->name.written(format.decimalSeparator) : std::string("none");
-        }
+        fillDrill(row, thread, limits, std::nullopt, format);
     }
     fillCoating(row, thread, limits, coating, coated, format);
 }

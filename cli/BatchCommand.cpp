@@ -295,7 +295,7 @@ private:
         CoatingRequest coating;
         coating.written = trimmed(cell(fields, Column::Coating));
         const std::string designation(trimmed(cell(fields, Column::Designation)));
-        // A coating is read against its thread: its unit and size pick the specification's row.
+        // A coating is read against its thread: its unit and size pick the standard's row.
         if (!coating.written.empty() && error.empty()) {
             const threads::ThreadLookup thread = threads::lookUpThread(designation);
             if (designation.empty()) {

@@ -21,7 +21,7 @@ struct CoatingRequest {
 };
 
 // Reads the callout for this thread: its unit and diameter choose among a
-// specification's rows ("HDG" on an inch bolt is ASTM F2329 by its size).
+// standard's rows ("HDG" on an inch bolt is ASTM F2329 by its size).
 // False, with `error`, when it cannot be read.
 [[nodiscard]] bool resolveCoating(CoatingRequest& request, const threads::ThreadLimits& thread, std::string& error);
 
@@ -31,7 +31,7 @@ struct Coated {
     std::optional<Plating> thickness; // the coating's thickness range
     std::vector<std::string> notes;
     std::string error;                 // the coating cannot be used as asked: why
-    std::optional<double> leastGrowth; // with no range: the growth of the minimum the specification sets
+    std::optional<double> leastGrowth; // with no range: the growth of the minimum the standard sets
 };
 
 // `typed` in the thread's unit: it gives or narrows the coating's thickness.

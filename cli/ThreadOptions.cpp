@@ -11,7 +11,7 @@ ThreadOptions::ThreadOptions(CLI::App& command)
                        "in, mm, um or \xC2\xB5m after each number");
     command.add_option("--coating", m_coating,
                        "a coating as drawings call it out (\"ASTM B633 SC2 Type II\", \"Fe/Zn 8\", \"MIL-A-8625 "
-                       "Type III\", \"electroless nickel\"): its thickness from the specification, given or "
+                       "Type III\", \"electroless nickel\"): its thickness from the standard, given or "
                        "narrowed by --plating, and the growth it gives");
     command.add_option("--length", m_length,
                        "the part's nominal length, in mm unless a unit follows: chooses ISO 4042's column for "

@@ -1,11 +1,11 @@
-// Callouts read as drawings write them. A callout names a specification and
-// its class; the catalogue gives what that specification states, and a
+// Callouts read as drawings write them. A callout names a standard and
+// its class; the catalogue gives what that standard states, and a
 // thickness written in the callout narrows it. Anything not understood is
 // refused with what is known, never guessed.
 //
 // No maximum is ever defaulted: the "nominal plus 50 %" default quoted from
 // ASME B1.1 section 7 was found at one published page only, so where a
-// specification sets a minimum alone the maximum stays the user's.
+// standard sets a minimum alone the maximum stays the user's.
 #include "CoatingData.h"
 #include "Coatings.h"
 
@@ -77,7 +77,7 @@ struct Callout {
     bool production = false;
     bool hotDip = false;
     bool galvanized = false;
-    bool byUnit = false;                  // a bare HDG, given its specification by the drawing's unit
+    bool byUnit = false;                  // a bare HDG, given its standard by the drawing's unit
     char letterClass = 0;                 // ASTM A153 Class C or D
     std::optional<bool> overThreeEighths; // the size range the callout writes
 };
@@ -291,7 +291,7 @@ bool isFiller(const std::string& w)
 std::optional<std::string> setStandard(Callout& c, Standard s)
 {
     if (c.standard != Standard::None && c.standard != s) {
-        return std::string("the callout names two specifications");
+        return std::string("the callout names two standards");
     }
     c.standard = s;
     return std::nullopt;
@@ -410,7 +410,7 @@ std::optional<std::string> readWords(const std::vector<std::string>& w, Callout&
     return std::nullopt;
 }
 
-// The specification the words point to when the callout names none. A bare
+// The standard the words point to when the callout names none. A bare
 // hot-dip galvanizing sets no thickness: the drawing's unit picks the
 // fastener standard of its system.
 std::optional<std::string> inferStandard(Callout& c, const Part& part)
@@ -418,21 +418,21 @@ std::optional<std::string> inferStandard(Callout& c, const Part& part)
     if (c.standard == Standard::None && (c.hotDip || c.galvanized)) {
         if (!c.hotDip) {
             return std::string("\"galvanized\" alone may be zinc plating or hot-dip: write hot-dip galvanized (HDG) "
-                               "or name the specification");
+                               "or name the standard");
         }
         if (!part.unit) {
-            return std::string("hot-dip galvanizing needs its specification (ISO 10684 for metric, ASTM F2329 or "
+            return std::string("hot-dip galvanizing needs its standard (ISO 10684 for metric, ASTM F2329 or "
                                "A153 Class C/D for inch fasteners), or the drawing's unit");
         }
         c.standard = *part.unit == UnitSystem::Metric ? Standard::Iso10684 : Standard::F2329;
         c.byUnit = true;
     }
     if (c.hotDip && c.standard != Standard::None && !isHotDip(c.standard)) {
-        return std::string("hot-dip galvanizing is ISO 10684, ASTM F2329 or ASTM A153, not this specification");
+        return std::string("hot-dip galvanizing is ISO 10684, ASTM F2329 or ASTM A153, not this standard");
     }
     if (c.galvanized && c.standard != Standard::None && !isHotDip(c.standard) && c.standard != Standard::B633 &&
         c.standard != Standard::Iso2081 && c.standard != Standard::Iso4042) {
-        return std::string("galvanizing is a zinc coating, not this specification");
+        return std::string("galvanizing is a zinc coating, not this standard");
     }
     if (c.standard == Standard::None) {
         if (c.flakeWord) {
@@ -466,19 +466,19 @@ std::optional<std::string> inferStandard(Callout& c, const Part& part)
 std::optional<std::string> notUsed(const Callout& c, bool serviceCondition, bool feZn, bool type, bool cls, bool hours)
 {
     if (!serviceCondition && c.serviceCondition) {
-        return std::string("a service condition (SC) does not belong to this specification");
+        return std::string("a service condition (SC) does not belong to this standard");
     }
     if (!feZn && c.feZn) {
-        return std::string("Fe/Zn does not belong to this specification");
+        return std::string("Fe/Zn does not belong to this standard");
     }
     if (!type && c.type) {
-        return std::string("a type does not belong to this specification");
+        return std::string("a type does not belong to this standard");
     }
     if (!cls && c.cls) {
-        return std::string("a class does not belong to this specification");
+        return std::string("a class does not belong to this standard");
     }
     if (!hours && c.hours) {
-        return std::string("salt-spray hours do not belong to this specification");
+        return std::string("salt-spray hours do not belong to this standard");
     }
     if (!c.finishCode.empty() && c.standard != Standard::Iso2081) {
         return std::string("a finish code such as c1A belongs to ISO 2081");
@@ -733,7 +733,7 @@ std::optional<std::string> build(const Callout& c, const Part& part, Coating& ou
             return error;
         }
         if (c.standard == Standard::Plating && (c.nickel || c.zincWord)) {
-            return std::string("name the specification of the plating, or write \"plating\" with its thickness");
+            return std::string("name the standard of the plating, or write \"plating\" with its thickness");
         }
         out.name = c.standard == Standard::Plating ? "plating" : "electroless nickel";
         out.family = out.name;
@@ -749,24 +749,24 @@ std::optional<std::string> build(const Callout& c, const Part& part, Coating& ou
     return std::string("no coating named");
 }
 
-// A thickness in the callout narrows what the specification states; it may not loosen it.
+// A thickness in the callout narrows what the standard states; it may not loosen it.
 std::optional<std::string> applyThickness(const Thickness& t, Coating& coating)
 {
     constexpr double kEps = 1e-9;
     if (t.minMm) {
         if (coating.minThicknessMm && *t.minMm < *coating.minThicknessMm - kEps) {
-            return std::string("the callout's minimum is below the specification's");
+            return std::string("the callout's minimum is below the standard's");
         }
         coating.minThicknessMm = t.minMm;
     }
     if (t.maxMm) {
         if (coating.maxThicknessMm && *t.maxMm > *coating.maxThicknessMm + kEps) {
-            return std::string("the callout's maximum is above the specification's");
+            return std::string("the callout's maximum is above the standard's");
         }
         coating.maxThicknessMm = t.maxMm;
     }
     if (coating.minThicknessMm && coating.maxThicknessMm && *coating.maxThicknessMm < *coating.minThicknessMm - kEps) {
-        return std::string("the callout's maximum is below the specification's minimum");
+        return std::string("the callout's maximum is below the standard's minimum");
     }
     coating.name += ", " + t.text;
     return std::nullopt;

@@ -6,8 +6,8 @@
 
 namespace orvanta::coatings {
 
-// A thickness class of a specification: what the drawing writes, and the
-// thickness the specification sets for it.
+// A thickness class of a standard: what the drawing writes, and the
+// thickness the standard sets for it.
 struct ThicknessClass {
     int code;             // SC number, class number, Fe/Zn number or salt-spray hours
     int microns;          // the minimum, in µm (0 where the class is given in inches)

@@ -42,7 +42,7 @@ std::string fitSentence(const FitCheck& fit, UnitSystem unit, std::string_view s
     if (*fit.fits) {
         return "fits";
     }
-    // The least growth of a specification's minimum keeps its own digits.
+    // The least growth of a standard's minimum keeps its own digits.
     const std::string growth = fit.leastOnly ? "the least growth, at the minimum thickness, " : "the maximum growth ";
     return "does not fit: " + growth + formatFixed(fit.maxGrowth, fit.leastOnly ? 6 : 4, separator) + unitText +
            " exceeds " + formatFixed(*fit.limit.maxGrowth, fit.limit.decimals, separator) + unitText +

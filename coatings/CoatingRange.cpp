@@ -19,7 +19,7 @@ double fromMillimetres(double millimetres, UnitSystem unit)
 
 std::string written(double value, UnitSystem unit)
 {
-    // As a specification's limit reads: no more digits than it needs.
+    // As a standard's limit reads: no more digits than it needs.
     std::string text = formatFixed(value, unit == UnitSystem::Inch ? 6 : 4, ".");
     while (text.back() == '0') {
         text.pop_back();

@@ -1,5 +1,5 @@
 // A coating's thickness range for one job, and what it grows a thread by:
-// the specification's limits, given or narrowed by what the user types,
+// the standard's limits, given or narrowed by what the user types,
 // times the part of the film that grows outward. The calculator then works
 // with the growth, as it would with a plating's thickness.
 #pragma once
@@ -28,7 +28,7 @@ struct CoatingRange {
 
 struct CoatingRangeResult {
     std::optional<CoatingRange> range;
-    std::string error; // why there is no range: a limit missing, or typed outside the specification's
+    std::string error; // why there is no range: a limit missing, or typed outside the standard's
     // Without a range, the least growth where the minimum alone is known:
     // enough to say a class cannot take even that.
     std::optional<double> leastGrowth;

@@ -13,7 +13,7 @@
 
 namespace orvanta::coatings {
 
-// Whether a specification's thickness is measured at a point (local) or as
+// Whether a standard's thickness is measured at a point (local) or as
 // the mean over a batch of parts; Unstated where the source does not say.
 enum class Basis { Local, BatchAverage, Unstated };
 
@@ -21,7 +21,7 @@ struct Coating {
     std::string name;   // normal name, e.g. "ASTM B633 Fe/Zn 8 (SC2) Type II"
     std::string family; // "electroplated zinc", "cadmium", "zinc flake", "anodize", "electroless nickel", "plating",
                         // "hot-dip galvanizing"
-    std::optional<double> minThicknessMm; // what the specification (or the callout) sets; absent when typed later
+    std::optional<double> minThicknessMm; // what the standard (or the callout) sets; absent when typed later
     std::optional<double> maxThicknessMm; // absent when neither sets one: the maximum is the user's
     bool maxIsDefault = false;            // the maximum is a standard's default for an untoleranced coating
     Basis basis = Basis::Unstated;
@@ -40,9 +40,9 @@ struct CoatingLookup {
 // (in, mm, µm) unless the drawing's unit is given.
 [[nodiscard]] CoatingLookup lookUpCoating(std::string_view written);
 [[nodiscard]] CoatingLookup lookUpCoating(std::string_view written, UnitSystem drawingUnit);
-// As above, for a thread of this nominal diameter (in the drawing's unit): where a specification's thickness
+// As above, for a thread of this nominal diameter (in the drawing's unit): where a standard's thickness
 // depends on the fastener's size (ASTM F2329, ASTM A153 Class C or D) the diameter picks the row, and a size the
-// specification does not cover (ISO 10684 outside M8-M64) is refused. A bare "HDG" takes its specification from
+// standard does not cover (ISO 10684 outside M8-M64) is refused. A bare "HDG" takes its standard from
 // the unit: ISO 10684 for metric, ASTM F2329 for inch.
 [[nodiscard]] CoatingLookup lookUpCoating(std::string_view written, UnitSystem drawingUnit, double nominalDiameter);
 

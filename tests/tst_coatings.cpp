@@ -1,4 +1,4 @@
-// The coating catalogue against published rows: specification thicknesses,
+// The coating catalogue against published rows: standard thicknesses,
 // ASTM F1941's and ISO 4042's largest coating on threads, and callouts read
 // and refused as drawings write them.
 #include "Coatings.h"
@@ -95,9 +95,9 @@ class CoatingsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // What a specification states for a class: minimum (and maximum) in the unit it is published in.
-    void specification_thicknesses_match_published_data() { addRows("thickness"); }
-    void specification_thicknesses_match_published()
+    // What a standard states for a class: minimum (and maximum) in the unit it is published in.
+    void standard_thicknesses_match_published_data() { addRows("thickness"); }
+    void standard_thicknesses_match_published()
     {
         QFETCH(QString, input);
         QFETCH(QString, a);
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(lookup.coating->minThicknessMm);
         QCOMPARE(like(*lookup.coating->minThicknessMm / perUnit, a), a);
         if (b.isEmpty()) {
-            QVERIFY2(!lookup.coating->maxThicknessMm, "a minimum-only specification leaves the maximum to the user");
+            QVERIFY2(!lookup.coating->maxThicknessMm, "a minimum-only standard leaves the maximum to the user");
         } else {
             QVERIFY(lookup.coating->maxThicknessMm);
             QCOMPARE(like(*lookup.coating->maxThicknessMm / perUnit, b), b);
@@ -207,7 +207,7 @@ private slots:
                  a);
     }
 
-    // Callouts whose specification or row follows the drawing: its unit, or the thread's diameter.
+    // Callouts whose standard or row follows the drawing: its unit, or the thread's diameter.
     void callouts_read_for_drawing_data() { addRows("readsfor"); }
     void callouts_read_for_drawing()
     {

@@ -153,8 +153,8 @@ record::ThreadRecord jobRecord(const std::string& notes, bool filled = true)
     input.notes = notes;
     const threads::ThreadLookup lookup = threads::lookUpThread("1/2-13 UNC-2A/2B");
     if (filled && lookup.limits) {
-        input.thread = record::FilledThread{*lookup.limits, "1/2-13 UNC-2A/2B, class limits after plating", false,
-                                            std::nullopt};
+        input.thread =
+            record::FilledThread{*lookup.limits, "1/2-13 UNC-2A/2B, class limits after plating", false, std::nullopt};
     }
     input.sides = {{ThreadSide::External, "0.4485", "0.4435", "0.0005", "0.0002", "0.4465", "0.4427", ""},
                    {ThreadSide::Internal, "0.4565", "0.4500", "0.0005", "0.0002", "0.4573", "0.4520", ""}};

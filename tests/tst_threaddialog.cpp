@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(calc->text("txtintminthickness"), QString());
     }
 
-    // A specification that gives a minimum only leaves Fill off until the
+    // A standard that gives a minimum only leaves Fill off until the
     // maximum is typed, and still says when even that minimum is too much.
     void a_coating_without_its_maximum_cannot_fill()
     {

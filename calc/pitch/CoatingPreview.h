@@ -19,7 +19,7 @@ using CoatingFill = record::FilledCoating;
 struct CoatingReading {
     std::optional<CoatingFill> fill; // nothing asked for, or not readable
     QString message;                 // what is missing or wrong; empty when all is well
-    // Without a fill: what the specification's minimum alone says of each side.
+    // Without a fill: what the standard's minimum alone says of each side.
     QString externalFit;
     QString internalFit;
 };

@@ -22,7 +22,7 @@ constexpr std::array<B633Class, 4> kB633{{{1, 5}, {2, 8}, {3, 12}, {4, 25}}};
 // http://shieldplating.com/services/cadmium-plating-services/ and https://reliableplatingct.com/?page_id=1773
 // agree. https://industrialmonitordirect.com/blogs/knowledgebase/
 // cad-plating-thickness-on-close-tolerance-diameters-tolerance-stack-up-solutions adds a "diameter increase
-// (max)" column of twice these minimums: that is no maximum of the specification and is not used.
+// (max)" column of twice these minimums: that is no maximum of the standard and is not used.
 constexpr std::array<ThicknessClass, 3> kQqp416{{{1, 0, 5}, {2, 0, 3}, {3, 0, 2}}};
 
 // ASTM B766 classes 25, 12, 8 and 5 (µm):
